@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+
+// The game's event sounds. Each cue is one entry of one table: the desktop
+// sound-theme event that plays it, the Windows system sound that stands for it
+// there, and whether the caller waits for it to finish.
+
+namespace dropline::platform {
+
+enum class Cue { Opening, Click, Win };
+
+enum class CueMode {
+    Async,  // returns at once
+    Sync,   // returns when the sound has finished (bounded)
+};
+
+struct CueSpec {
+    Cue cue;
+    const char *themeEvent;   // freedesktop sound-theme event id
+    const char *windowsPath;  // system sound file on Windows
+    CueMode mode;
+};
+
+inline constexpr std::array<CueSpec, 3> kCues{{
+    {Cue::Opening, "service-logout", "c:\\windows\\media\\logoff.wav", CueMode::Async},
+    {Cue::Click, "message", "c:\\windows\\media\\chimes.wav", CueMode::Async},
+    {Cue::Win, "complete", "c:\\windows\\media\\tada.wav", CueMode::Sync},
+}};
+
+// Played when a cue's own sound is missing from the theme.
+inline constexpr const char *kDefaultThemeEvent = "bell";
+
+constexpr const CueSpec &cueSpec(Cue cue) {
+    for (const CueSpec &spec : kCues) {
+        if (spec.cue == cue) {
+            return spec;
+        }
+    }
+    return kCues[0];
+}
+
+// Plays cues. The game raises every sound through this, so tests can record.
+class CuePlayer {
+public:
+    virtual ~CuePlayer() = default;
+    virtual void play(Cue cue) = 0;
+};
+
+}  // namespace dropline::platform

@@ -1,0 +1,36 @@
+#include "dialogs.h"
+
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace dropline::platform {
+
+namespace {
+
+QString titleOrProgram(const QString &title) {
+    return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
+}
+
+}  // namespace
+
+QString QtDialogs::inputBox(const QString &prompt, const QString &title) {
+    QInputDialog dialog(parent_);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setWindowTitle(titleOrProgram(title));
+    dialog.setLabelText(prompt);
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.textValue();
+}
+
+void QtDialogs::msgBox(const QString &prompt) {
+    QMessageBox box(QMessageBox::NoIcon, titleOrProgram({}), prompt, QMessageBox::Ok, parent_);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace dropline::platform

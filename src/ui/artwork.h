@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// Pictures drawn from the game's vector artwork, rendered once per device
+// pixel ratio and reused.
+
+namespace dropline::ui {
+
+class Artwork {
+public:
+    // The picture's own size in logical pixels (empty when it cannot be loaded).
+    static QSize size(const QString &resource);
+    // The picture at its own size, rendered for the given device pixel ratio.
+    static QPixmap pixmap(const QString &resource, qreal devicePixelRatio);
+};
+
+}  // namespace dropline::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QFrame>
+#include <QLineF>
+#include <vector>
+
+#include "twips.h"
+
+namespace dropline::ui {
+
+// The board: a sunken frame around a drawing area that shows the board's
+// picture and keeps whatever lines are drawn on it for the whole run.
+// Controls placed on the board are children of the drawing area, so they are
+// cut off at its edges and take no clicks while the board is disabled.
+class BoardView : public QFrame {
+    Q_OBJECT
+public:
+    BoardView(const TwipsRect &place, const QString &picture, QWidget *parent = nullptr);
+
+    // Outer size, border included, in twips.
+    double widthTwips() const { return place_.width; }
+    double heightTwips() const { return place_.height; }
+
+    QWidget *drawingArea() const { return drawingArea_; }
+    // Lines in twips from the drawing area's top-left corner, in black.
+    void line(const QLineF &twips);
+    const std::vector<QLineF> &lines() const { return lines_; }
+
+private:
+    class DrawingArea;
+    TwipsRect place_;
+    QWidget *drawingArea_;
+    std::vector<QLineF> lines_;
+};
+
+}  // namespace dropline::ui

@@ -1,0 +1,241 @@
+#include "form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+#include "activation_watcher.h"
+#include "board_view.h"
+#include "click_area.h"
+#include "disc_image.h"
+#include "form1_design.h"
+#include "game/texts.h"
+#include "picture_canvas.h"
+#include "platform/cues.h"
+#include "platform/dialogs.h"
+#include "prompts.h"
+#include "score_label.h"
+
+namespace dropline::ui {
+
+using platform::Cue;
+
+namespace {
+
+template <typename Control>
+Control *place(Control *control, const TwipsRect &rect) {
+    control->setGeometry(rect.toPixels());
+    return control;
+}
+
+ScoreLabel *scoreLabel(QWidget *parent, const TwipsRect &rect, const QString &caption,
+                       const QColor &color = {}) {
+    auto *label = place(new ScoreLabel(parent), rect);
+    label->setCaption(caption);
+    if (color.isValid()) {
+        label->setForeColor(color);
+    }
+    return label;
+}
+
+QString columnName(int column) {
+    return QObject::tr("Column %1").arg(column + 1);
+}
+
+}  // namespace
+
+Form1::Form1(platform::CuePlayer &cues, platform::Dialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent), cues_(cues), dialogs_(dialogs) {
+    buildDesign();
+    buildMenus();
+    Form_Load();
+
+    activation_ = new ActivationWatcher(this);
+    // Run after the activation has been delivered, not inside it.
+    connect(activation_, &ActivationWatcher::activated, this, &Form1::Form_Activate,
+            Qt::QueuedConnection);
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildDesign() {
+    setWindowTitle(form1::kCaption);
+    setWindowIcon(QIcon(form1::kIcon));
+
+    client_ = new PictureCanvas(form1::kArtwork, form1::kBackColor, this);
+    setCentralWidget(client_);
+    auto &c = controls_;
+
+    // Created bottom-most first, so each control lies above the ones before it.
+    c.blue = new DiscImage(form1::kBlueDisc, form1::kBlueImage, client_);
+    c.red = new DiscImage(form1::kRedDisc, form1::kRedImage, client_);
+    c.blue->hide();
+    c.red->hide();
+    c.newbutton = place(new ClickArea(tr("New Game"), client_), form1::kNewbutton);
+    c.aboutbutton = place(new ClickArea(tr("About"), client_), form1::kAboutbutton);
+    c.exitbutton = place(new ClickArea(tr("Exit"), client_), form1::kExitbutton);
+    c.winner = scoreLabel(client_, form1::kWinner, {});
+    c.Label1 = scoreLabel(client_, form1::kLabel1, {}, form1::kRed);
+    c.Label2 = scoreLabel(client_, form1::kLabel2, {}, form1::kBlue);
+    c.rstep = scoreLabel(client_, form1::kRstep, form1::kZero, form1::kRed);
+    c.rwinned = scoreLabel(client_, form1::kRwinned, form1::kZero, form1::kRed);
+    c.bstep = scoreLabel(client_, form1::kBstep, form1::kZero, form1::kBlue);
+    c.bwinned = scoreLabel(client_, form1::kBwinned, form1::kZero, form1::kBlue);
+
+    c.Picture1 = new BoardView(form1::kPicture1, form1::kBoardArtwork, client_);
+    c.Picture1->setAccessibleName(tr("Board"));
+    QWidget *board = c.Picture1->drawingArea();
+    c.oval[0] = new DiscImage(form1::kRedDisc, form1::kOval0, board);
+    c.oval[0]->hide();
+    c.col[0] = place(new ClickArea(columnName(0), board), form1::kCol0);
+
+    connect(c.newbutton, &ClickArea::clicked, this, &Form1::newbutton_Click);
+    connect(c.aboutbutton, &ClickArea::clicked, this, &Form1::aboutbutton_Click);
+    connect(c.exitbutton, &ClickArea::clicked, this, &Form1::exitbutton_Click);
+
+    const QSize frameSize = form1::kClientSize + QSize(0, menuBar()->sizeHint().height());
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameSize, available));
+}
+
+void Form1::buildMenus() {
+    auto &c = controls_;
+    QMenu *game = menuBar()->addMenu(form1::kGameMenu);
+    c.newgame = game->addAction(form1::kNewItem, this, &Form1::newbutton_Click);
+    c.newgame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    game->addSeparator();
+    c.exgame = game->addAction(form1::kExitItem, this, &Form1::exgame_Click);
+    c.exgame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu *about = menuBar()->addMenu(form1::kAboutMenu);
+    c.abt = about->addAction(form1::kAboutItem, this, &Form1::abt_Click);
+    c.abt->setShortcut(QKeySequence(Qt::Key_F1));
+}
+
+// The board's layout, measured from the designed board and disc once.
+void Form1::Form_Load() {
+    auto &c = controls_;
+    BoardView *board = c.Picture1;
+    geometry_ = BoardGeometry::measure(board->widthTwips(), board->heightTwips(),
+                                       c.oval[0]->place().width, c.oval[0]->place().height);
+    for (const QLineF &line : geometry_.gridLines()) {
+        board->line(line);
+    }
+    for (int i = 1; i < kCells; ++i) {
+        c.oval[i] = new DiscImage(c.oval[0]->picture(), c.oval[0]->place(), board->drawingArea());
+        c.oval[i]->hide();
+    }
+    for (int column = 0; column < kColumns; ++column) {
+        if (column > 0) {
+            c.col[column] = new ClickArea(columnName(column), board->drawingArea());
+        }
+        c.col[column]->setGeometry(geometry_.columnTarget(column).toPixels());
+        c.col[column]->raise();
+        c.col[column]->show();
+        connect(c.col[column], &ClickArea::clicked, this, [this, column] { col_Click(column); });
+    }
+}
+
+void Form1::col_Click(int index) {
+    const DropResult result = game_.drop(index);
+    switch (result.kind) {
+        case DropResult::Kind::Ignored:
+        case DropResult::Kind::ColumnFull:
+            return;
+        case DropResult::Kind::Draw:
+            dialogs_.msgBox(texts::kDraw);
+            showReset();
+            return;
+        case DropResult::Kind::Placed:
+            placeDisc(result.disc);
+            if (result.winner) {
+                announceWin(*result.winner);
+            }
+            cues_.play(Cue::Click);
+            return;
+    }
+}
+
+void Form1::placeDisc(const PlacedDisc &disc) {
+    auto &c = controls_;
+    DiscImage *image = c.oval[disc.image];
+    const QPointF topLeft = geometry_.discTopLeft(disc.column, disc.row);
+    image->moveTo(topLeft.x(), topLeft.y());
+    const bool red = disc.colour == Colour::Red;
+    image->setPicture((red ? c.red : c.blue)->picture());
+    (red ? c.rstep : c.bstep)->setCaption(QString::number(game_.steps(disc.colour)));
+    image->show();
+}
+
+void Form1::announceWin(Colour colour) {
+    auto &c = controls_;
+    const bool red = colour == Colour::Red;
+    cues_.play(Cue::Win);
+    c.winner->setForeColor(red ? form1::kRed : form1::kBlue);
+    c.winner->setCaption(red ? texts::kRedWins : texts::kBlueWins);
+    (red ? c.rwinned : c.bwinned)->setCaption(QString::number(game_.wins(colour)));
+    c.Picture1->setEnabled(false);
+}
+
+void Form1::showReset() {
+    auto &c = controls_;
+    for (DiscImage *image : c.oval) {
+        image->hide();
+    }
+    c.rstep->setCaption(form1::kZero);
+    c.bstep->setCaption(form1::kZero);
+    c.winner->setCaption({});
+    c.Picture1->setEnabled(true);
+}
+
+void Form1::newbutton_Click() {
+    auto &c = controls_;
+    cues_.play(Cue::Click);
+    game_.newGame();
+    showReset();
+    if (dialogs_.inputBox(prompts::kNewPlayers) == prompts::kYes) {
+        c.Label1->setCaption(dialogs_.inputBox(prompts::kFirstFirstName, prompts::kNamesTitle));
+        c.Label2->setCaption(dialogs_.inputBox(prompts::kSecondFirstName, prompts::kNamesTitle));
+        game_.newPlayers();
+        c.rwinned->setCaption(form1::kZero);
+        c.bwinned->setCaption(form1::kZero);
+    }
+}
+
+void Form1::aboutbutton_Click() {
+    cues_.play(Cue::Click);
+    abt_Click();
+}
+
+void Form1::abt_Click() {
+    emit aboutRequested();
+}
+
+void Form1::exitbutton_Click() {
+    cues_.play(Cue::Click);
+    exgame_Click();
+}
+
+void Form1::exgame_Click() {
+    hide();
+    emit leaveRequested();
+}
+
+void Form1::Form_Activate() {
+    auto &c = controls_;
+    cues_.play(Cue::Opening);
+    if (!namesasked_) {
+        c.Label1->setCaption(dialogs_.inputBox(prompts::kFirstName, prompts::kNamesTitle));
+        c.Label2->setCaption(dialogs_.inputBox(prompts::kSecondName, prompts::kNamesTitle));
+        namesasked_ = true;
+    }
+}
+
+void Form1::closeEvent(QCloseEvent *event) {
+    emit unloading();
+    event->accept();
+}
+
+}  // namespace dropline::ui

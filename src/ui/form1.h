@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "board_geometry.h"
+#include "game/game.h"
+
+class QAction;
+
+namespace dropline::platform {
+class CuePlayer;
+class Dialogs;
+}  // namespace dropline::platform
+
+namespace dropline::ui {
+
+class ActivationWatcher;
+class BoardView;
+class ClickArea;
+class DiscImage;
+class PictureCanvas;
+class ScoreLabel;
+
+// The main window's controls, by the names the window's design gives them.
+struct Form1Controls {
+    BoardView *Picture1 = nullptr;
+    std::array<ClickArea *, kColumns> col{};
+    std::array<DiscImage *, kCells> oval{};
+    ScoreLabel *bwinned = nullptr;
+    ScoreLabel *bstep = nullptr;
+    ScoreLabel *rwinned = nullptr;
+    ScoreLabel *rstep = nullptr;
+    ScoreLabel *Label2 = nullptr;
+    ScoreLabel *Label1 = nullptr;
+    ScoreLabel *winner = nullptr;
+    ClickArea *exitbutton = nullptr;
+    ClickArea *aboutbutton = nullptr;
+    ClickArea *newbutton = nullptr;
+    DiscImage *red = nullptr;
+    DiscImage *blue = nullptr;
+    // Menu items.
+    QAction *newgame = nullptr;
+    QAction *exgame = nullptr;
+    QAction *abt = nullptr;
+};
+
+// The main window: the board, the players' names, the scoreboard and the
+// game's commands. It owns the game in progress for the whole run.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1(platform::CuePlayer &cues, platform::Dialogs &dialogs, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    const Form1Controls &controls() const { return controls_; }
+    const Game &game() const { return game_; }
+    const BoardGeometry &boardGeometry() const { return geometry_; }
+    PictureCanvas *client() const { return client_; }
+
+signals:
+    // The about window is to be shown (or brought forward).
+    void aboutRequested();
+    // The window has been hidden to leave the game: show the farewell.
+    void leaveRequested();
+    // The window is being closed by its frame: show the farewell.
+    void unloading();
+
+public slots:
+    void col_Click(int index);
+    void newbutton_Click();
+    void aboutbutton_Click();
+    void exitbutton_Click();
+    void abt_Click();
+    void exgame_Click();
+    void Form_Activate();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildDesign();
+    void buildMenus();
+    void Form_Load();
+    void placeDisc(const PlacedDisc &disc);
+    void announceWin(Colour colour);
+    void showReset();
+
+    platform::CuePlayer &cues_;
+    platform::Dialogs &dialogs_;
+    PictureCanvas *client_ = nullptr;
+    ActivationWatcher *activation_ = nullptr;
+    Form1Controls controls_;
+    Game game_;
+    BoardGeometry geometry_;
+    bool namesasked_ = false;
+};
+
+}  // namespace dropline::ui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+namespace dropline::ui {
+
+// A surface showing its background colour with a picture drawn unscaled at
+// its top-left corner; whatever lies beyond the picture shows the colour.
+class PictureCanvas : public QWidget {
+    Q_OBJECT
+public:
+    PictureCanvas(const QString &picture, QColor backColor, QWidget *parent = nullptr);
+
+    QString picture() const { return picture_; }
+    QColor backColor() const { return backColor_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString picture_;
+    QColor backColor_;
+};
+
+}  // namespace dropline::ui

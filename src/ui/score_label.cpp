@@ -1,0 +1,50 @@
+#include "score_label.h"
+
+#include "scoreboard_font.h"
+
+namespace dropline::ui {
+
+namespace {
+
+// Unicode's "control pictures" block shows C0 controls as symbols.
+constexpr char16_t kControlPictures = 0x2400;
+constexpr char16_t kDeletePicture = 0x2421;
+constexpr char16_t kNewlinePicture = 0x2424;
+
+}  // namespace
+
+ScoreLabel::ScoreLabel(QWidget *parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(false);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setFont(scoreboardFont());
+}
+
+void ScoreLabel::setCaption(const QString &caption) {
+    caption_ = caption;
+    setText(displayText(caption));
+}
+
+void ScoreLabel::setForeColor(const QColor &color) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, color);
+    setPalette(palette);
+}
+
+QString ScoreLabel::displayText(const QString &caption) {
+    QString shown = caption;
+    for (QChar &ch : shown) {
+        const char16_t code = ch.unicode();
+        if (code < 0x20) {
+            ch = QChar(kControlPictures + code);
+        } else if (code == 0x7F) {
+            ch = QChar(kDeletePicture);
+        } else if (code == QChar::LineSeparator || code == QChar::ParagraphSeparator) {
+            ch = QChar(kNewlinePicture);
+        }
+    }
+    return shown;
+}
+
+}  // namespace dropline::ui

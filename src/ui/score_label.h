@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+namespace dropline::ui {
+
+// A transparent, left-aligned label on the score panel: one line of plain
+// text that never wraps or grows and is cut off at its right edge. Control
+// characters are shown as visible symbols so every text stays on its line.
+class ScoreLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ScoreLabel(QWidget *parent = nullptr);
+
+    // The text as it was set, before anything was made visible.
+    QString caption() const { return caption_; }
+    void setCaption(const QString &caption);
+    void setForeColor(const QColor &color);
+
+    // The text as it is shown for a caption.
+    static QString displayText(const QString &caption);
+
+private:
+    QString caption_;
+};
+
+}  // namespace dropline::ui
