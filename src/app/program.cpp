@@ -34,6 +34,14 @@ Program::~Program() {
     delete form3_;
 }
 
+Form2 *Program::form2() const {
+    return form2_;
+}
+
+Form3 *Program::form3() const {
+    return form3_;
+}
+
 void Program::start() {
     form1_->show();
     form1_->activateWindow();

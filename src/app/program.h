@@ -35,8 +35,8 @@ public:
     void start();
 
     ui::Form1 &form1() const { return *form1_; }
-    Form2 *form2() const { return form2_; }
-    Form3 *form3() const { return form3_; }
+    Form2 *form2() const;
+    Form3 *form3() const;
     bool ended() const { return ended_; }
 
     void showAbout();

@@ -50,6 +50,7 @@ Form1::Form1(platform::CuePlayer &cues, platform::Dialogs &dialogs, QWidget *par
     : QMainWindow(parent), cues_(cues), dialogs_(dialogs) {
     buildDesign();
     buildMenus();
+    placeOnScreen();
     Form_Load();
 
     activation_ = new ActivationWatcher(this);
@@ -94,10 +95,6 @@ void Form1::buildDesign() {
     connect(c.newbutton, &ClickArea::clicked, this, &Form1::newbutton_Click);
     connect(c.aboutbutton, &ClickArea::clicked, this, &Form1::aboutbutton_Click);
     connect(c.exitbutton, &ClickArea::clicked, this, &Form1::exitbutton_Click);
-
-    const QSize frameSize = form1::kClientSize + QSize(0, menuBar()->sizeHint().height());
-    const QRect available = screen() ? screen()->availableGeometry() : QRect();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameSize, available));
 }
 
 void Form1::buildMenus() {
@@ -112,6 +109,13 @@ void Form1::buildMenus() {
     QMenu *about = menuBar()->addMenu(form1::kAboutMenu);
     c.abt = about->addAction(form1::kAboutItem, this, &Form1::abt_Click);
     c.abt->setShortcut(QKeySequence(Qt::Key_F1));
+}
+
+// Centred on the screen, with a client area of exactly the designed size.
+void Form1::placeOnScreen() {
+    const QSize frameSize = form1::kClientSize + QSize(0, menuBar()->sizeHint().height());
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameSize, available));
 }
 
 // The board's layout, measured from the designed board and disc once.

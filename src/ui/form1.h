@@ -81,6 +81,7 @@ protected:
 private:
     void buildDesign();
     void buildMenus();
+    void placeOnScreen();
     void Form_Load();
     void placeDisc(const PlacedDisc &disc);
     void announceWin(Colour colour);

@@ -11,6 +11,10 @@ PictureCanvas::PictureCanvas(const QString &picture, QColor backColor, QWidget *
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QSize PictureCanvas::sizeHint() const {
+    return Artwork::size(picture_);
+}
+
 void PictureCanvas::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.fillRect(rect(), backColor_);

@@ -15,6 +15,8 @@ public:
 
     QString picture() const { return picture_; }
     QColor backColor() const { return backColor_; }
+    // The picture's own size.
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
