@@ -1,0 +1,3 @@
+#include "platform/sound_log.h"
+
+Q_LOGGING_CATEGORY(lcDroplineSound, "dropline.sound", QtWarningMsg)
