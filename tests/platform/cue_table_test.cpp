@@ -1,0 +1,60 @@
+// The cue table: which theme event plays each cue, whether the game waits for
+// it, and that the installed sound theme has every one of those sounds.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "platform/cues.h"
+#include "platform/sound_theme.h"
+
+namespace dropline::platform {
+namespace {
+
+struct Expected {
+    Cue cue;
+    std::string themeEvent;
+    std::string windowsPath;
+    CueMode mode;
+};
+
+const Expected kExpected[] = {
+    {Cue::Opening, "service-logout", "c:\\windows\\media\\logoff.wav", CueMode::Async},
+    {Cue::Click, "message", "c:\\windows\\media\\chimes.wav", CueMode::Async},
+    {Cue::Win, "complete", "c:\\windows\\media\\tada.wav", CueMode::Sync},
+};
+
+TEST(CueTable, EachCueHasItsEventPathAndMode) {
+    for (const Expected &expected : kExpected) {
+        const CueSpec &spec = cueSpec(expected.cue);
+        SCOPED_TRACE(expected.themeEvent);
+        EXPECT_EQ(spec.cue, expected.cue);
+        EXPECT_EQ(spec.themeEvent, expected.themeEvent);
+        EXPECT_EQ(spec.windowsPath, expected.windowsPath);
+        EXPECT_EQ(spec.mode, expected.mode);
+    }
+}
+
+TEST(CueTable, ListsEveryCueOnce) {
+    std::set<Cue> cues;
+    for (const CueSpec &spec : kCues) {
+        EXPECT_TRUE(cues.insert(spec.cue).second);
+    }
+    EXPECT_EQ(cues.size(), std::size(kExpected));
+}
+
+TEST(CueTable, DefaultSoundIsTheBell) {
+    EXPECT_STREQ(kDefaultThemeEvent, "bell");
+}
+
+TEST(InstalledSoundTheme, HasEveryCueSoundAndTheBell) {
+    const auto dataDirs = xdgDataDirs();
+    for (const CueSpec &spec : kCues) {
+        EXPECT_TRUE(findThemeSound(spec.themeEvent, dataDirs)) << spec.themeEvent;
+    }
+    EXPECT_TRUE(findThemeSound(kDefaultThemeEvent, dataDirs));
+}
+
+}  // namespace
+}  // namespace dropline::platform
