@@ -1,0 +1,230 @@
+// A long run of random clicks, with new games and new players now and then,
+// checked after every click against the rules and against a small model of
+// the game kept here.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <random>
+
+#include "board_text.h"
+#include "game_snapshot.h"
+#include "printers.h"
+#include "reference_lines.h"
+
+namespace dropline::test {
+namespace {
+
+using Kind = DropResult::Kind;
+
+constexpr std::uint32_t kSeed = 20240611;
+constexpr int kClicks = 200'000;
+
+// The rules of a click, kept as simply as possible.
+class Model {
+public:
+    struct Expected {
+        Kind kind = Kind::Ignored;
+        int cell = -1;
+        std::optional<Colour> winner;
+    };
+
+    Expected drop(int column) {
+        if (winner_) {
+            return {};
+        }
+        if (moves_ == kMaxMoves) {
+            clearBoard();
+            return {.kind = Kind::Draw, .cell = -1, .winner = std::nullopt};
+        }
+        ++moves_;
+        if (fill_[column] == kRows) {
+            return {.kind = Kind::ColumnFull, .cell = -1, .winner = std::nullopt};
+        }
+        const int cell = cellIndex(column, fill_[column]++);
+        const Colour mover = toMove_;
+        (mover == Colour::Red ? cells_.red : cells_.blue)[cell] = 1;
+        toMove_ = other(mover);
+        if (hasFour(mover == Colour::Red ? cells_.red : cells_.blue)) {
+            winner_ = mover;
+            ++(mover == Colour::Red ? redWins_ : blueWins_);
+        }
+        return {.kind = Kind::Placed, .cell = cell, .winner = winner_};
+    }
+
+    void newGame() {
+        clearBoard();
+        toMove_ = Colour::Red;
+    }
+    void newPlayers() { redWins_ = blueWins_ = 0; }
+
+    // Whether the game shows what the model holds; cheaper than comparing
+    // snapshots on every click.
+    bool agreesWith(const Game &game) const {
+        int redSteps = 0;
+        int blueSteps = 0;
+        for (int cell = 0; cell < kCells; ++cell) {
+            if (game.redcell(cell) != (cells_.red[cell] != 0) ||
+                game.bluecell(cell) != (cells_.blue[cell] != 0)) {
+                return false;
+            }
+            redSteps += cells_.red[cell];
+            blueSteps += cells_.blue[cell];
+        }
+        for (int column = 0; column < kColumns; ++column) {
+            if (game.colfill(column) != fill_[column]) {
+                return false;
+            }
+        }
+        return game.moves() == moves_ && game.toMove() == toMove_ &&
+               game.steps(Colour::Red) == redSteps && game.steps(Colour::Blue) == blueSteps &&
+               game.wins(Colour::Red) == redWins_ && game.wins(Colour::Blue) == blueWins_ &&
+               game.winnerMessage() == winner_ && game.boardEnabled() == !winner_;
+    }
+
+    // What the game should show now.
+    GameSnapshot expected() const {
+        GameSnapshot s;
+        for (int row = 0; row < kRows; ++row) {
+            std::string &line = s.board[kRows - 1 - row];
+            for (int column = 0; column < kColumns; ++column) {
+                const int cell = cellIndex(column, row);
+                line += cells_.red[cell] ? kRedMark : cells_.blue[cell] ? kBlueMark : kEmptyMark;
+                (cells_.red[cell] ? s.redSteps : s.blueSteps) +=
+                    (cells_.red[cell] || cells_.blue[cell]) ? 1 : 0;
+            }
+        }
+        s.colfill = fill_;
+        s.moves = moves_;
+        s.toMove = toMove_;
+        s.redWins = redWins_;
+        s.blueWins = blueWins_;
+        s.winnerMessage = winner_;
+        s.boardEnabled = !winner_;
+        return s;
+    }
+
+private:
+    void clearBoard() {
+        cells_ = {};
+        fill_ = {};
+        moves_ = 0;
+        winner_.reset();
+    }
+
+    CellSets cells_;
+    std::array<int, kColumns> fill_{};
+    int moves_ = 0;
+    Colour toMove_ = Colour::Red;
+    std::optional<Colour> winner_;
+    int redWins_ = 0;
+    int blueWins_ = 0;
+};
+
+// The rules that hold after every click, read from the game alone.
+testing::AssertionResult holdsInvariants(const Game &game) {
+    int discs = 0;
+    for (int column = 0; column < kColumns; ++column) {
+        const int fill = game.colfill(column);
+        if (fill < 0 || fill > kRows) {
+            return testing::AssertionFailure() << "column " << column << " holds " << fill;
+        }
+        for (int row = 0; row < kRows; ++row) {
+            const int cell = cellIndex(column, row);
+            const bool red = game.redcell(cell);
+            const bool blue = game.bluecell(cell);
+            if (red && blue) {
+                return testing::AssertionFailure() << "cell " << cell << " is red and blue";
+            }
+            if ((red || blue) != (row < fill)) {
+                return testing::AssertionFailure()
+                       << "column " << column << " counts " << fill << " but row " << row
+                       << (red || blue ? " holds a disc" : " is empty");
+            }
+        }
+        discs += fill;
+    }
+    if (game.moves() < discs || game.moves() > kMaxMoves) {
+        return testing::AssertionFailure()
+               << "moves " << game.moves() << " with " << discs << " discs";
+    }
+    if (game.steps(Colour::Red) + game.steps(Colour::Blue) != discs) {
+        return testing::AssertionFailure()
+               << "steps " << game.steps(Colour::Red) << " + " << game.steps(Colour::Blue)
+               << " for " << discs << " discs";
+    }
+    if (game.boardEnabled() == game.winnerMessage().has_value()) {
+        return testing::AssertionFailure()
+               << "board enabled " << game.boardEnabled() << " with a winner message "
+               << game.winnerMessage().has_value();
+    }
+    return testing::AssertionSuccess();
+}
+
+TEST(RandomPlay, EveryClickKeepsTheRules) {
+    std::mt19937 random(kSeed);
+    std::uniform_int_distribution<int> columnOf(0, kColumns - 1);
+    std::uniform_int_distribution<int> percent(0, 9999);
+    Game game;
+    Model model;
+    int draws = 0;
+    int fullColumns = 0;
+    int redWins = 0;
+    int blueWins = 0;
+
+    for (int click = 1; click <= kClicks; ++click) {
+        const int roll = percent(random);
+        if (!game.boardEnabled() ? roll < 3000 : roll < 10) {
+            game.newGame();
+            model.newGame();
+        } else if (roll >= 9995) {
+            game.newPlayers();
+            model.newPlayers();
+        }
+
+        const int column = columnOf(random);
+        const int redBefore = game.wins(Colour::Red);
+        const int blueBefore = game.wins(Colour::Blue);
+        const DropResult result = game.drop(column);
+        const Model::Expected expected = model.drop(column);
+
+        const auto where = [&] {
+            return testing::Message()
+                   << "seed " << kSeed << ", click " << click << " on column " << column;
+        };
+        ASSERT_EQ(result.kind, expected.kind) << where();
+        ASSERT_EQ(result.winner, expected.winner) << where();
+        if (result.kind == Kind::Placed) {
+            ASSERT_EQ(result.disc.image, game.moves() - 1) << where();
+            ASSERT_EQ(cellIndex(result.disc.column, result.disc.row), expected.cell) << where();
+        }
+        ASSERT_TRUE(holdsInvariants(game)) << where();
+        if (!model.agreesWith(game)) {
+            ASSERT_EQ(snapshot(game), model.expected()) << where();
+            FAIL() << "the game and the model disagree, " << where();
+        }
+
+        // A tally grows by one with a win and is otherwise left alone.
+        const int redGain = game.wins(Colour::Red) - redBefore;
+        const int blueGain = game.wins(Colour::Blue) - blueBefore;
+        ASSERT_EQ(redGain, result.winner == Colour::Red ? 1 : 0) << where();
+        ASSERT_EQ(blueGain, result.winner == Colour::Blue ? 1 : 0) << where();
+
+        draws += result.kind == Kind::Draw ? 1 : 0;
+        fullColumns += result.kind == Kind::ColumnFull ? 1 : 0;
+        redWins += redGain;
+        blueWins += blueGain;
+    }
+
+    // The run went through every kind of click.
+    EXPECT_GT(draws, 0);
+    EXPECT_GT(fullColumns, 0);
+    EXPECT_GT(redWins, 0);
+    EXPECT_GT(blueWins, 0);
+    RecordProperty("draws", draws);
+    RecordProperty("wins", redWins + blueWins);
+}
+
+}  // namespace
+}  // namespace dropline::test
