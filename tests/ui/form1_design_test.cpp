@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -117,6 +119,16 @@ private slots:
         }
         QCOMPARE(c().rstep->palette().color(QPalette::WindowText), QColor(Qt::red));
         QCOMPARE(c().Label2->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    }
+
+    void scoreboardTextIsTahomaBoldWhereInstalled()
+    {
+        const QFontInfo shown(c().rstep->font());
+        QVERIFY(shown.bold());
+        QCOMPARE(shown.pixelSize(), 13);
+        if (QFile::exists("/usr/share/wine/fonts/tahomabd.ttf")) {
+            QCOMPARE(shown.family(), QString("Tahoma"));
+        }
     }
 
     void noDiscIsVisibleBeforeTheFirstMove() {
