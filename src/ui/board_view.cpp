@@ -1,9 +1,10 @@
 #include "board_view.h"
 
+#include <QKeyEvent>
 #include <QPainter>
-#include <QResizeEvent>
 
 #include "artwork.h"
+#include "game/board.h"
 
 namespace dropline::ui {
 
@@ -49,6 +50,15 @@ BoardView::BoardView(const TwipsRect &place, const QString &picture, QWidget *pa
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(place_.toPixels());
     drawingArea_->setGeometry(contentsRect());
+}
+
+void BoardView::keyPressEvent(QKeyEvent *event) {
+    const int column = event->key() - Qt::Key_1;
+    if (column >= 0 && column < kColumns && !event->isAutoRepeat()) {
+        emit columnKeyPressed(column);
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void BoardView::line(const QLineF &twips) {

@@ -26,6 +26,13 @@ public:
     void line(const QLineF &twips);
     const std::vector<QLineF> &lines() const { return lines_; }
 
+signals:
+    // Keys 1 to 5 pressed while the board has the keyboard focus.
+    void columnKeyPressed(int column);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     class DrawingArea;
     TwipsRect place_;

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -140,6 +141,10 @@ void Form1::Form_Load() {
         c.col[column]->show();
         connect(c.col[column], &ClickArea::clicked, this, [this, column] { col_Click(column); });
     }
+    // A key works exactly as a click on the column's target.
+    connect(board, &BoardView::columnKeyPressed, this,
+            [this](int column) { controls_.col[column]->click(); });
+    describeBoard();
 }
 
 void Form1::col_Click(int index) {
@@ -162,6 +167,20 @@ void Form1::col_Click(int index) {
     }
 }
 
+// What the board holds, for assistive technology.
+void Form1::describeBoard() {
+    QStringList columns;
+    for (int column = 0; column < kColumns; ++column) {
+        QStringList discs;
+        for (int row = 0; row < game_.colfill(column); ++row) {
+            discs << (game_.redcell(cellIndex(column, row)) ? tr("red") : tr("blue"));
+        }
+        columns << tr("%1: %2").arg(
+            columnName(column), discs.isEmpty() ? tr("empty") : discs.join(QLatin1String(", ")));
+    }
+    controls_.Picture1->setAccessibleDescription(columns.join(QLatin1String("; ")));
+}
+
 void Form1::placeDisc(const PlacedDisc &disc) {
     auto &c = controls_;
     DiscImage *image = c.oval[disc.image];
@@ -171,6 +190,7 @@ void Form1::placeDisc(const PlacedDisc &disc) {
     image->setPicture((red ? c.red : c.blue)->picture());
     (red ? c.rstep : c.bstep)->setCaption(QString::number(game_.steps(disc.colour)));
     image->show();
+    describeBoard();
 }
 
 void Form1::announceWin(Colour colour) {
@@ -181,6 +201,8 @@ void Form1::announceWin(Colour colour) {
     c.winner->setCaption(red ? texts::kRedWins : texts::kBlueWins);
     (red ? c.rwinned : c.bwinned)->setCaption(QString::number(game_.wins(colour)));
     c.Picture1->setEnabled(false);
+    QAccessibleEvent announcement(c.winner, QAccessible::Alert);
+    QAccessible::updateAccessibility(&announcement);
 }
 
 void Form1::showReset() {
@@ -192,6 +214,7 @@ void Form1::showReset() {
     c.bstep->setCaption(form1::kZero);
     c.winner->setCaption({});
     c.Picture1->setEnabled(true);
+    describeBoard();
 }
 
 void Form1::newbutton_Click() {

@@ -86,6 +86,7 @@ private:
     void placeDisc(const PlacedDisc &disc);
     void announceWin(Colour colour);
     void showReset();
+    void describeBoard();
 
     platform::CuePlayer &cues_;
     platform::Dialogs &dialogs_;

@@ -121,8 +121,7 @@ private slots:
         QCOMPARE(c().Label2->palette().color(QPalette::WindowText), QColor(Qt::blue));
     }
 
-    void scoreboardTextIsTahomaBoldWhereInstalled()
-    {
+    void scoreboardTextIsTahomaBoldWhereInstalled() {
         const QFontInfo shown(c().rstep->font());
         QVERIFY(shown.bold());
         QCOMPARE(shown.pixelSize(), 13);

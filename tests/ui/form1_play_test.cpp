@@ -232,6 +232,27 @@ private slots:
         QCOMPARE(c().oval[0]->picture(), c().red->picture());
     }
 
+    void keys1To5DropIntoTheirColumnsWhileTheBoardHasFocus() {
+        c().Picture1->setFocus();
+        QTRY_VERIFY(c().Picture1->hasFocus());
+        QTest::keyClick(c().Picture1, Qt::Key_3);
+        QCOMPARE(c().oval[0]->place().left, 1990.0);
+        QTest::keyClick(c().Picture1, Qt::Key_5);
+        QCOMPARE(c().oval[1]->place().left, 3870.0);
+        QTest::keyClick(c().Picture1, Qt::Key_6);
+        QTest::keyClick(c().Picture1, Qt::Key_0);
+        QCOMPARE(form->game().moves(), 2);
+        QCOMPARE(journal, (Journal{kClick, kClick}));
+    }
+
+    void keysDropNothingOnAWonBoard() {
+        clickColumns({0, 0, 1, 1, 2, 2, 3});
+        journal.clear();
+        QTest::keyClick(c().Picture1, Qt::Key_5);
+        QCOMPARE(journal, Journal{});
+        QCOMPARE(form->game().moves(), 7);
+    }
+
     void theNewGameItemAndCtrlNRunTheSameCommand() {
         clickColumns({0, 1});
         dialogs.answers = {"n"};
