@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "ui/activation_watcher.h"
+#include "ui/artwork.h"
 #include "ui/click_area.h"
 #include "ui/form1_design.h"
 #include "ui/form2_design.h"
@@ -13,7 +14,7 @@ Form2::Form2(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);  // closing unloads it
     setWindowTitle(ui::form2::kCaption);
-    setWindowIcon(QIcon(ui::form1::kIcon));
+    setWindowIcon(ui::Artwork::icon(ui::form1::kIcon));
     setFixedSize(ui::form2::kClientSize);
     ui::ActivationWatcher::markAsProgramWindow(this);
 

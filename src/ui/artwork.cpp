@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <memory>
 
 namespace dropline::ui {
 
@@ -18,47 +19,55 @@ size_t qHash(const Key &key, size_t seed) {
     return qHashMulti(seed, key.resource, key.ratio);
 }
 
-// Rendered pictures live for the whole run: there are few and they are small.
-QHash<Key, QPixmap> &renderedPictures() {
-    static QHash<Key, QPixmap> pictures;
-    return pictures;
+// Sizes at which the window icon is drawn.
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64};
+
+// Each picture is parsed once and its renderings kept for the whole run:
+// there are few and they are small.
+QSvgRenderer &renderer(const QString &resource) {
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    auto &slot = renderers[resource];
+    if (!slot) {
+        slot = std::make_shared<QSvgRenderer>(resource);
+    }
+    return *slot;
 }
 
-QHash<QString, QSize> &pictureSizes() {
-    static QHash<QString, QSize> sizes;
-    return sizes;
+QPixmap render(QSvgRenderer &svg, QSize logical, qreal devicePixelRatio) {
+    QPixmap pixmap;
+    if (svg.isValid() && !logical.isEmpty()) {
+        pixmap = QPixmap(logical * devicePixelRatio);
+        pixmap.setDevicePixelRatio(devicePixelRatio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        svg.render(&painter, QRectF(QPointF(0, 0), logical));
+    }
+    return pixmap;
 }
 
 }  // namespace
 
 QSize Artwork::size(const QString &resource) {
-    auto &sizes = pictureSizes();
-    auto found = sizes.constFind(resource);
-    if (found == sizes.constEnd()) {
-        found = sizes.insert(resource, QSvgRenderer(resource).defaultSize());
-    }
-    return *found;
+    return renderer(resource).defaultSize();
 }
 
 QPixmap Artwork::pixmap(const QString &resource, qreal devicePixelRatio) {
+    static QHash<Key, QPixmap> pictures;
     const Key key{resource, devicePixelRatio};
-    auto &pictures = renderedPictures();
     if (const auto found = pictures.constFind(key); found != pictures.constEnd()) {
         return *found;
     }
+    QSvgRenderer &svg = renderer(resource);
+    return *pictures.insert(key, render(svg, svg.defaultSize(), devicePixelRatio));
+}
 
-    QSvgRenderer renderer(resource);
-    const QSize logical = renderer.defaultSize();
-    QPixmap pixmap;
-    if (renderer.isValid() && !logical.isEmpty()) {
-        pixmap = QPixmap(logical * devicePixelRatio);
-        pixmap.setDevicePixelRatio(devicePixelRatio);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(QPointF(0, 0), logical));
+QIcon Artwork::icon(const QString &resource) {
+    QIcon icon;
+    QSvgRenderer &svg = renderer(resource);
+    for (int side : kIconSizes) {
+        icon.addPixmap(render(svg, QSize(side, side), 1.0));
     }
-    pictures.insert(key, pixmap);
-    return pixmap;
+    return icon;
 }
 
 }  // namespace dropline::ui

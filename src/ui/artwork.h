@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -15,6 +16,8 @@ public:
     static QSize size(const QString &resource);
     // The picture at its own size, rendered for the given device pixel ratio.
     static QPixmap pixmap(const QString &resource, qreal devicePixelRatio);
+    // A window icon drawn from the picture at the usual icon sizes.
+    static QIcon icon(const QString &resource);
 };
 
 }  // namespace dropline::ui

@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "activation_watcher.h"
+#include "artwork.h"
 #include "board_view.h"
 #include "click_area.h"
 #include "disc_image.h"
@@ -64,7 +65,7 @@ Form1::~Form1() = default;
 
 void Form1::buildDesign() {
     setWindowTitle(form1::kCaption);
-    setWindowIcon(QIcon(form1::kIcon));
+    setWindowIcon(Artwork::icon(form1::kIcon));
 
     client_ = new PictureCanvas(form1::kArtwork, form1::kBackColor, this);
     setCentralWidget(client_);

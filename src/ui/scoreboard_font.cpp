@@ -8,9 +8,9 @@ namespace dropline::ui {
 namespace {
 
 constexpr const char *kFamily = "Tahoma";
+// Only the bold face is ever shown.
 constexpr const char *kFontFiles[] = {
     "/usr/share/wine/fonts/tahomabd.ttf",
-    "/usr/share/wine/fonts/tahoma.ttf",
 };
 // 9.75 points at the designs' 96 dots per inch.
 constexpr int kPixelSize = 13;
