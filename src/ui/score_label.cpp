@@ -10,6 +10,10 @@ namespace {
 constexpr char16_t kControlPictures = 0x2400;
 constexpr char16_t kDeletePicture = 0x2421;
 constexpr char16_t kNewlinePicture = 0x2424;
+// The second block of control characters; U+0085 is a line break.
+constexpr char16_t kFirstC1Control = 0x80;
+constexpr char16_t kNextLine = 0x85;
+constexpr char16_t kLastC1Control = 0x9F;
 
 }  // namespace
 
@@ -40,8 +44,11 @@ QString ScoreLabel::displayText(const QString &caption) {
             ch = QChar(kControlPictures + code);
         } else if (code == 0x7F) {
             ch = QChar(kDeletePicture);
-        } else if (code == QChar::LineSeparator || code == QChar::ParagraphSeparator) {
+        } else if (code == kNextLine || code == QChar::LineSeparator ||
+                   code == QChar::ParagraphSeparator) {
             ch = QChar(kNewlinePicture);
+        } else if (code >= kFirstC1Control && code <= kLastC1Control) {
+            ch = QChar(QChar::ReplacementCharacter);  // no pictures exist for these
         }
     }
     return shown;
