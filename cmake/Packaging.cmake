@@ -57,7 +57,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${DROPLINE_HOMEPAGE}")
 # without linking to it: the SVG image format and icon engine plugins, the
 # sound theme of its event sounds and the font of its artwork.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, sound-theme-freedesktop, fonts-dejavu-core")
+# libcanberra is loaded at run time, so dpkg-shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libcanberra0, sound-theme-freedesktop, fonts-dejavu-core")
 # Sound through PulseAudio, and Wine's Tahoma for the scoreboard (DejaVu stands in without it).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, fonts-wine")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -1,12 +1,11 @@
 #include "platform/canberra_backend.h"
 
-#include <canberra.h>
-
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 
+#include "platform/canberra_library.h"
 #include "platform/sound_log.h"
 
 namespace dropline::platform {
@@ -30,7 +29,7 @@ public:
     ~CanberraBackend() override {
         if (context_) {
             // Ends sounds still playing; their finish callbacks run now.
-            ca_context_destroy(context_);
+            ca_->contextDestroy(context_);
         }
     }
 
@@ -64,17 +63,17 @@ private:
             return SoundStart::Failed;
         }
         ca_proplist *props = nullptr;
-        if (ca_proplist_create(&props) != CA_SUCCESS) {
+        if (ca_->proplistCreate(&props) != CA_SUCCESS) {
             return SoundStart::Failed;
         }
-        ca_proplist_sets(props, CA_PROP_EVENT_ID, themeEvent);
-        ca_proplist_sets(props, CA_PROP_CANBERRA_CACHE_CONTROL, kCacheControl);
-        const int error = ca_context_play_full(context, 0, props, callback, userdata);
-        ca_proplist_destroy(props);
+        ca_->proplistSets(props, CA_PROP_EVENT_ID, themeEvent);
+        ca_->proplistSets(props, CA_PROP_CANBERRA_CACHE_CONTROL, kCacheControl);
+        const int error = ca_->contextPlayFull(context, 0, props, callback, userdata);
+        ca_->proplistDestroy(props);
         if (error == CA_SUCCESS) {
             return SoundStart::Started;
         }
-        qCDebug(lcDroplineSound) << "playing" << themeEvent << "failed:" << ca_strerror(error);
+        qCDebug(lcDroplineSound) << "playing" << themeEvent << "failed:" << ca_->strerror(error);
         return error == CA_ERROR_NOTFOUND ? SoundStart::NotFound : SoundStart::Failed;
     }
 
@@ -82,29 +81,32 @@ private:
         if (context_) {
             return context_;
         }
+        if (!ca_ && !(ca_ = canberraLibrary())) {
+            return nullptr;
+        }
         if (lastFailure_ && Clock::now() - *lastFailure_ < kReconnectPause) {
             return nullptr;
         }
         ca_context *context = nullptr;
-        int error = ca_context_create(&context);
+        int error = ca_->contextCreate(&context);
         if (error == CA_SUCCESS && !std::getenv(kDriverVariable)) {
-            error = ca_context_set_driver(context, kDriver);
+            error = ca_->contextSetDriver(context, kDriver);
         }
         if (error == CA_SUCCESS) {
-            error = ca_context_change_props(context, CA_PROP_APPLICATION_NAME,
+            error = ca_->contextChangeProps(context, CA_PROP_APPLICATION_NAME,
                                             identity_.applicationName.constData(), nullptr);
         }
         if (error == CA_SUCCESS && !identity_.applicationId.isEmpty()) {
-            error = ca_context_change_props(context, CA_PROP_APPLICATION_ID,
+            error = ca_->contextChangeProps(context, CA_PROP_APPLICATION_ID,
                                             identity_.applicationId.constData(), nullptr);
         }
         if (error == CA_SUCCESS) {
-            error = ca_context_open(context);
+            error = ca_->contextOpen(context);
         }
         if (error != CA_SUCCESS) {
-            qCDebug(lcDroplineSound) << "no sound server:" << ca_strerror(error);
+            qCDebug(lcDroplineSound) << "no sound server:" << ca_->strerror(error);
             if (context) {
-                ca_context_destroy(context);
+                ca_->contextDestroy(context);
             }
             lastFailure_ = Clock::now();
             return nullptr;
@@ -114,6 +116,7 @@ private:
     }
 
     SoundClientIdentity identity_;
+    const CanberraLibrary *ca_ = nullptr;  // loaded with the first sound
     ca_context *context_ = nullptr;
     std::optional<Clock::time_point> lastFailure_;
 };
