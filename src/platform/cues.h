@@ -15,14 +15,14 @@ enum class CueMode {
     Sync,   // returns when the sound has finished (bounded)
 };
 
-struct CueSpec {
+struct CueEntry {
     Cue cue;
     const char *themeEvent;   // freedesktop sound-theme event id
     const char *windowsPath;  // system sound file on Windows
     CueMode mode;
 };
 
-inline constexpr std::array<CueSpec, 3> kCues{{
+inline constexpr std::array<CueEntry, 3> kCues{{
     {Cue::Opening, "service-logout", "c:\\windows\\media\\logoff.wav", CueMode::Async},
     {Cue::Click, "message", "c:\\windows\\media\\chimes.wav", CueMode::Async},
     {Cue::Win, "complete", "c:\\windows\\media\\tada.wav", CueMode::Sync},
@@ -31,10 +31,10 @@ inline constexpr std::array<CueSpec, 3> kCues{{
 // Played when a cue's own sound is missing from the theme.
 inline constexpr const char *kDefaultThemeEvent = "bell";
 
-constexpr const CueSpec &cueSpec(Cue cue) {
-    for (const CueSpec &spec : kCues) {
-        if (spec.cue == cue) {
-            return spec;
+constexpr const CueEntry &cueEntry(Cue cue) {
+    for (const CueEntry &entry : kCues) {
+        if (entry.cue == cue) {
+            return entry;
         }
     }
     return kCues[0];

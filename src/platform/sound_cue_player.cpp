@@ -22,11 +22,11 @@ SoundCuePlayer::SoundCuePlayer(std::unique_ptr<SoundBackend> backend, SoundLengt
 SoundCuePlayer::~SoundCuePlayer() = default;
 
 void SoundCuePlayer::play(Cue cue) {
-    const CueSpec &spec = cueSpec(cue);
-    if (spec.mode == CueMode::Sync) {
-        playSync(spec.themeEvent);
+    const CueEntry &entry = cueEntry(cue);
+    if (entry.mode == CueMode::Sync) {
+        playSync(entry.themeEvent);
     } else {
-        playAsync(spec.themeEvent);
+        playAsync(entry.themeEvent);
     }
 }
 

@@ -24,12 +24,12 @@ void CanberraNoServerTest::initTestCase() {
 void CanberraNoServerTest::everyCueReturnsQuickly() {
     CanberraCuePlayer player(QStringLiteral("Dropline test"));
     for (int round = 0; round < 2; ++round) {
-        for (const CueSpec &spec : kCues) {
+        for (const CueEntry &entry : kCues) {
             QElapsedTimer timer;
             timer.start();
-            player.play(spec.cue);
+            player.play(entry.cue);
             // Generous: only a hang or a full wait for a sound could pass it.
-            QVERIFY2(timer.elapsed() < 2000, spec.themeEvent);
+            QVERIFY2(timer.elapsed() < 2000, entry.themeEvent);
         }
     }
 }

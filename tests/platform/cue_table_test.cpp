@@ -27,19 +27,19 @@ const Expected kExpected[] = {
 
 TEST(CueTable, EachCueHasItsEventPathAndMode) {
     for (const Expected &expected : kExpected) {
-        const CueSpec &spec = cueSpec(expected.cue);
+        const CueEntry &entry = cueEntry(expected.cue);
         SCOPED_TRACE(expected.themeEvent);
-        EXPECT_EQ(spec.cue, expected.cue);
-        EXPECT_EQ(spec.themeEvent, expected.themeEvent);
-        EXPECT_EQ(spec.windowsPath, expected.windowsPath);
-        EXPECT_EQ(spec.mode, expected.mode);
+        EXPECT_EQ(entry.cue, expected.cue);
+        EXPECT_EQ(entry.themeEvent, expected.themeEvent);
+        EXPECT_EQ(entry.windowsPath, expected.windowsPath);
+        EXPECT_EQ(entry.mode, expected.mode);
     }
 }
 
 TEST(CueTable, ListsEveryCueOnce) {
     std::set<Cue> cues;
-    for (const CueSpec &spec : kCues) {
-        EXPECT_TRUE(cues.insert(spec.cue).second);
+    for (const CueEntry &entry : kCues) {
+        EXPECT_TRUE(cues.insert(entry.cue).second);
     }
     EXPECT_EQ(cues.size(), std::size(kExpected));
 }
@@ -50,8 +50,8 @@ TEST(CueTable, DefaultSoundIsTheBell) {
 
 TEST(InstalledSoundTheme, HasEveryCueSoundAndTheBell) {
     const auto dataDirs = xdgDataDirs();
-    for (const CueSpec &spec : kCues) {
-        EXPECT_TRUE(findThemeSound(spec.themeEvent, dataDirs)) << spec.themeEvent;
+    for (const CueEntry &entry : kCues) {
+        EXPECT_TRUE(findThemeSound(entry.themeEvent, dataDirs)) << entry.themeEvent;
     }
     EXPECT_TRUE(findThemeSound(kDefaultThemeEvent, dataDirs));
 }

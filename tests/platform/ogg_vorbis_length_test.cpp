@@ -213,8 +213,8 @@ Bytes readAll(const std::filesystem::path &file) {
 
 TEST(OggVorbisLength, InstalledCueSoundsHavePlausibleLengths) {
     std::vector<const char *> events{kDefaultThemeEvent};
-    for (const CueSpec &spec : kCues) {
-        events.push_back(spec.themeEvent);
+    for (const CueEntry &entry : kCues) {
+        events.push_back(entry.themeEvent);
     }
     for (const char *event : events) {
         const auto file = installedSound(event);
@@ -224,13 +224,13 @@ TEST(OggVorbisLength, InstalledCueSoundsHavePlausibleLengths) {
         EXPECT_GT(*length, milliseconds{50}) << file;
         EXPECT_LT(*length, milliseconds{10'000}) << file;
     }
-    const auto win = oggVorbisFileLength(installedSound(cueSpec(Cue::Win).themeEvent));
+    const auto win = oggVorbisFileLength(installedSound(cueEntry(Cue::Win).themeEvent));
     ASSERT_TRUE(win);
     EXPECT_GT(*win, milliseconds{500});
 }
 
 TEST(OggVorbisLength, TruncatedInstalledSoundIsUnknown) {
-    const Bytes whole = readAll(installedSound(cueSpec(Cue::Win).themeEvent));
+    const Bytes whole = readAll(installedSound(cueEntry(Cue::Win).themeEvent));
     ASSERT_GT(whole.size(), 1000u);
     ASSERT_TRUE(oggVorbisLength(whole));
     for (std::size_t size = 0; size < whole.size(); size += size < 128 ? 1 : 61) {
@@ -241,7 +241,7 @@ TEST(OggVorbisLength, TruncatedInstalledSoundIsUnknown) {
 }
 
 TEST(OggVorbisLength, DamagedInstalledSoundIsUnknown) {
-    const Bytes whole = readAll(installedSound(cueSpec(Cue::Win).themeEvent));
+    const Bytes whole = readAll(installedSound(cueEntry(Cue::Win).themeEvent));
     ASSERT_GT(whole.size(), 1000u);
     for (std::size_t at : {std::size_t{30}, whole.size() / 2, whole.size() - 1}) {
         Bytes damaged = whole;
