@@ -1,0 +1,126 @@
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "app/form2.h"
+#include "app/program.h"
+#include "platform/dialogs.h"
+#include "ui/click_area.h"
+#include "ui/fakes.h"
+#include "ui/form1.h"
+#include "ui/score_label.h"
+#include "ui/window_driver.h"
+
+using namespace dropline;
+using namespace dropline::testing;
+
+namespace {
+
+// Answers the real modal dialogs as they open, like a person would: types the
+// next answer into an input box, or confirms a message. Focus then goes back
+// to the window the dialog belongs to, as a window manager would hand it.
+class DialogAnswerer : public QObject {
+public:
+    explicit DialogAnswerer(QStringList answers) : answers_(std::move(answers)) {
+        connect(&timer_, &QTimer::timeout, this, &DialogAnswerer::answerOpenDialog);
+        timer_.start(20);
+    }
+    QStringList titles;
+
+private:
+    void answerOpenDialog() {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+            titles << input->windowTitle();
+            input->setTextValue(answers_.isEmpty() ? QString() : answers_.takeFirst());
+            input->accept();
+        } else if (auto *message = qobject_cast<QMessageBox *>(modal)) {
+            titles << message->windowTitle();
+            message->accept();
+        } else {
+            return;
+        }
+        if (QWidget *owner = modal->parentWidget()) {
+            owner->window()->activateWindow();
+        }
+    }
+
+    QStringList answers_;
+    QTimer timer_;
+};
+
+}  // namespace
+
+// With the real dialogs, focus goes to each dialog and comes back: the
+// opening cue must still sound once at start-up and the names be asked once.
+class RealDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpSoundsOnceAndAsksTheNamesOnce() {
+        Journal journal;
+        JournalCues cues(journal);
+        platform::QtDialogs dialogs;
+        DialogAnswerer answerer({"Ann", "Bob"});
+        app::Program program(cues, dialogs, [] {});
+        dialogs.setParent(&program.form1());
+        program.start();
+
+        QTRY_COMPARE(program.form1().controls().Label2->text(), QString("Bob"));
+        QCOMPARE(program.form1().controls().Label1->text(), QString("Ann"));
+        QVERIFY(QTest::qWaitForWindowActive(&program.form1()));
+        QTest::qWait(200);  // time for a wrong second activation to show
+        QCOMPARE(journal, Journal{"cue:opening"});
+        QCOMPARE(answerer.titles, (QStringList{" Players Names ", " Players Names "}));
+    }
+
+    void aNewGameAndADrawDoNotSoundTheOpeningCue() {
+        QApplication::setApplicationName("Tavrin Dropline");
+        Journal journal;
+        JournalCues cues(journal);
+        platform::QtDialogs dialogs;
+        DialogAnswerer answerer({"Ann", "Bob", "n"});
+        app::Program program(cues, dialogs, [] {});
+        dialogs.setParent(&program.form1());
+        program.start();
+        QTRY_COMPARE(program.form1().controls().Label2->text(), QString("Bob"));
+        journal.clear();
+
+        program.form1().newbutton_Click();
+        for (int i = 0; i < 26; ++i) {
+            program.form1().col_Click(0);  // five discs, then full-column clicks, then the draw
+        }
+        QTest::qWait(200);
+        QVERIFY(!journal.contains("cue:opening"));
+        // The question and the draw message carry the program's title.
+        QCOMPARE(answerer.titles.mid(2), (QStringList{"Tavrin Dropline", "Tavrin Dropline"}));
+    }
+
+    void returningFromTheAboutWindowSoundsTheOpeningCue() {
+        Journal journal;
+        JournalCues cues(journal);
+        platform::QtDialogs dialogs;
+        DialogAnswerer answerer({"Ann", "Bob"});
+        app::Program program(cues, dialogs, [] {});
+        dialogs.setParent(&program.form1());
+        program.start();
+        QTRY_COMPARE(program.form1().controls().Label2->text(), QString("Bob"));
+        QVERIFY(QTest::qWaitForWindowActive(&program.form1()));
+        journal.clear();
+
+        program.form1().abt_Click();
+        QVERIFY(QTest::qWaitForWindowActive(program.form2()));
+        clickCentre(program.form2()->label1());
+        QTRY_VERIFY(!program.form2());
+        program.form1().activateWindow();
+        QTRY_COMPARE(journal, Journal{"cue:opening"});
+        QTest::qWait(100);
+        QCOMPARE(journal, Journal{"cue:opening"});  // and no names asked
+        QCOMPARE(answerer.titles.size(), 2);
+    }
+};
+
+QTEST_MAIN(RealDialogsTest)
+#include "real_dialogs_test.moc"
