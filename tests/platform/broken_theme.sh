@@ -7,6 +7,7 @@
 # Usage: broken_theme.sh CUE_PROBE
 # Exits 77 (skipped) when no PulseAudio server can be started here.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/private_pulse.sh"
 
 probe="${1:?usage: broken_theme.sh CUE_PROBE}"
 readonly skip=77
@@ -29,24 +30,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
-socket="$XDG_RUNTIME_DIR/pulse/native"
-export PULSE_SERVER="unix:$socket"
-timeout 90 pulseaudio --daemonize=no -n --exit-idle-time=-1 --disallow-exit \
-    --use-pid-file=no --disable-shm=yes --log-target=stderr \
-    --load="module-native-protocol-unix socket=$socket" \
-    --load="module-null-sink sink_name=$sink" \
-    --load="module-always-sink" 2>"$work/server.log" &
-server_pid=$!
-ready=""
-for _ in $(seq 1 50); do
-    if timeout 2 pactl info >/dev/null 2>&1; then ready=yes; break; fi
-    kill -0 "$server_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -n "$ready" ]] || { echo "SKIP: PulseAudio could not be started here"; exit "$skip"; }
-timeout 5 pactl set-default-sink "$sink"
+start_private_pulse "$work" "$sink" || { echo "SKIP: PulseAudio could not be started here"; exit "$skip"; }
 
 # make_theme DIR [garbage]: a freedesktop theme in DIR/sounds, with every
 # event's file filled with random bytes, or with no files at all.

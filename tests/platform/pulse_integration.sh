@@ -8,6 +8,7 @@
 # Usage: pulse_integration.sh CUE_PROBE
 # Exits 77 (skipped) when no PulseAudio server can be started here.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/private_pulse.sh"
 
 probe="${1:?usage: pulse_integration.sh CUE_PROBE}"
 readonly skip=77
@@ -39,37 +40,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A server of our own: its own runtime dir, home (cookie) and socket, no
-# autospawn, nothing of the user's configuration.
-export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
-socket="$XDG_RUNTIME_DIR/pulse/native"
-export PULSE_SERVER="unix:$socket"
-
-# -n: no default.pa. As root, user mode still works; it only warns.
-timeout 90 pulseaudio --daemonize=no -n --exit-idle-time=-1 --disallow-exit \
-    --use-pid-file=no --disable-shm=yes --log-target=stderr \
-    --load="module-native-protocol-unix socket=$socket" \
-    --load="module-null-sink sink_name=$sink rate=$rate" \
-    --load="module-always-sink" \
-    2>"$work/server.log" &
-server_pid=$!
-
-ready=""
-for _ in $(seq 1 50); do
-    if timeout 2 pactl info >/dev/null 2>&1; then
-        ready=yes
-        break
-    fi
-    kill -0 "$server_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if [[ -z "$ready" ]]; then
-    echo "SKIP: PulseAudio could not be started here:"
-    tail -n 5 "$work/server.log"
+if ! start_private_pulse "$work" "$sink" "rate=$rate"; then
+    echo "SKIP: PulseAudio could not be started here"
     exit "$skip"
 fi
-timeout 5 pactl set-default-sink "$sink"
 
 # Record what reaches the null sink, in small fragments so that nothing is
 # still buffered in the server when the recorder stops.
