@@ -53,72 +53,71 @@ private:
 
 }  // namespace
 
+// The program with the real input and message boxes, answered as they open.
+struct ProgramWithRealDialogs {
+    explicit ProgramWithRealDialogs(QStringList answers) : answerer(std::move(answers)) {
+        dialogs.setParent(&program.form1());
+        program.start();
+    }
+
+    Journal journal;
+    JournalCues cues{journal};
+    platform::QtDialogs dialogs;
+    DialogAnswerer answerer;
+    app::Program program{cues, dialogs, [] {}};
+};
+
 // With the real dialogs, focus goes to each dialog and comes back: the
 // opening cue must still sound once at start-up and the names be asked once.
 class RealDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpSoundsOnceAndAsksTheNamesOnce() {
-        Journal journal;
-        JournalCues cues(journal);
-        platform::QtDialogs dialogs;
-        DialogAnswerer answerer({"Ann", "Bob"});
-        app::Program program(cues, dialogs, [] {});
-        dialogs.setParent(&program.form1());
-        program.start();
+    void initTestCase() { QApplication::setApplicationName("Tavrin Dropline"); }
 
-        QTRY_COMPARE(program.form1().controls().Label2->text(), QString("Bob"));
-        QCOMPARE(program.form1().controls().Label1->text(), QString("Ann"));
-        QVERIFY(QTest::qWaitForWindowActive(&program.form1()));
+    void startUpSoundsOnceAndAsksTheNamesOnce() {
+        ProgramWithRealDialogs run({"Ann", "Bob"});
+        ui::Form1 &form1 = run.program.form1();
+        QTRY_COMPARE(form1.controls().Label2->text(), QString("Bob"));
+        QCOMPARE(form1.controls().Label1->text(), QString("Ann"));
+        QVERIFY(QTest::qWaitForWindowActive(&form1));
         QTest::qWait(200);  // time for a wrong second activation to show
-        QCOMPARE(journal, Journal{"cue:opening"});
-        QCOMPARE(answerer.titles, (QStringList{" Players Names ", " Players Names "}));
+        QCOMPARE(run.journal, Journal{"cue:opening"});
+        QCOMPARE(run.answerer.titles, (QStringList{" Players Names ", " Players Names "}));
     }
 
     void aNewGameAndADrawDoNotSoundTheOpeningCue() {
-        QApplication::setApplicationName("Tavrin Dropline");
-        Journal journal;
-        JournalCues cues(journal);
-        platform::QtDialogs dialogs;
-        DialogAnswerer answerer({"Ann", "Bob", "n"});
-        app::Program program(cues, dialogs, [] {});
-        dialogs.setParent(&program.form1());
-        program.start();
-        QTRY_COMPARE(program.form1().controls().Label2->text(), QString("Bob"));
-        journal.clear();
+        ProgramWithRealDialogs run({"Ann", "Bob", "n"});
+        ui::Form1 &form1 = run.program.form1();
+        QTRY_COMPARE(form1.controls().Label2->text(), QString("Bob"));
+        run.journal.clear();
 
-        program.form1().newbutton_Click();
+        form1.newbutton_Click();
         for (int i = 0; i < 26; ++i) {
-            program.form1().col_Click(0);  // five discs, then full-column clicks, then the draw
+            form1.col_Click(0);  // five discs, then full-column clicks, then the draw
         }
         QTest::qWait(200);
-        QVERIFY(!journal.contains("cue:opening"));
+        QVERIFY(!run.journal.contains("cue:opening"));
         // The question and the draw message carry the program's title.
-        QCOMPARE(answerer.titles.mid(2), (QStringList{"Tavrin Dropline", "Tavrin Dropline"}));
+        QCOMPARE(run.answerer.titles.mid(2), (QStringList{"Tavrin Dropline", "Tavrin Dropline"}));
     }
 
     void returningFromTheAboutWindowSoundsTheOpeningCue() {
-        Journal journal;
-        JournalCues cues(journal);
-        platform::QtDialogs dialogs;
-        DialogAnswerer answerer({"Ann", "Bob"});
-        app::Program program(cues, dialogs, [] {});
-        dialogs.setParent(&program.form1());
-        program.start();
-        QTRY_COMPARE(program.form1().controls().Label2->text(), QString("Bob"));
-        QVERIFY(QTest::qWaitForWindowActive(&program.form1()));
-        journal.clear();
+        ProgramWithRealDialogs run({"Ann", "Bob"});
+        ui::Form1 &form1 = run.program.form1();
+        QTRY_COMPARE(form1.controls().Label2->text(), QString("Bob"));
+        QVERIFY(QTest::qWaitForWindowActive(&form1));
+        run.journal.clear();
 
-        program.form1().abt_Click();
-        QVERIFY(QTest::qWaitForWindowActive(program.form2()));
-        clickCentre(program.form2()->label1());
-        QTRY_VERIFY(!program.form2());
-        program.form1().activateWindow();
-        QTRY_COMPARE(journal, Journal{"cue:opening"});
+        form1.abt_Click();
+        QVERIFY(QTest::qWaitForWindowActive(run.program.form2()));
+        clickCentre(run.program.form2()->label1());
+        QTRY_VERIFY(!run.program.form2());
+        form1.activateWindow();
+        QTRY_COMPARE(run.journal, Journal{"cue:opening"});
         QTest::qWait(100);
-        QCOMPARE(journal, Journal{"cue:opening"});  // and no names asked
-        QCOMPARE(answerer.titles.size(), 2);
+        QCOMPARE(run.journal, Journal{"cue:opening"});  // and no names asked
+        QCOMPARE(run.answerer.titles.size(), 2);
     }
 };
 
