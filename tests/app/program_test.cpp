@@ -19,9 +19,6 @@ using app::Program;
 
 namespace {
 
-const QString kOpening = "cue:opening";
-const QString kClick = "cue:click";
-
 void activate(QWidget *window) {
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -55,7 +52,7 @@ private slots:
 
     void aboutOpensBesideTheMainWindowBothWays() {
         clickCentre(form1().controls().aboutbutton);
-        QCOMPARE(journal, Journal{kClick});
+        QCOMPARE(journal, Journal{kClickCue});
         QVERIFY(program->form2());
         QVERIFY(program->form2()->isVisible());
         QVERIFY(form1().isVisible());
@@ -65,7 +62,7 @@ private slots:
         journal.clear();
         QTest::keyClick(&form1(), Qt::Key_F1);  // no cue from the menu item
         QCOMPARE(program->form2(), about);      // the same window, brought forward
-        QVERIFY(!journal.contains(kClick));
+        QVERIFY(!journal.contains(kClickCue));
     }
 
     void theAboutWindowIsFramelessWithItsDesign() {
@@ -85,12 +82,12 @@ private slots:
         clickCentre(program->form2()->label1());
         QTRY_VERIFY(program->form2() == nullptr);  // unloaded
         activate(&form1());
-        QTRY_COMPARE(journal, Journal{kOpening});
+        QTRY_COMPARE(journal, Journal{kOpeningCue});
     }
 
     void leavingByTheDrawnCloseBox() {
         clickCentre(form1().controls().exitbutton);
-        QCOMPARE(journal, (Journal{kClick, kOpening}));
+        QCOMPARE(journal, (Journal{kClickCue, kOpeningCue}));
         QVERIFY(!form1().isVisible());
         QVERIFY(program->form3());
         QVERIFY(program->form3()->isVisible());
@@ -99,7 +96,7 @@ private slots:
 
     void leavingByTheMenuItemAndCtrlQ() {
         QTest::keyClick(&form1(), Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(journal, Journal{kOpening});
+        QCOMPARE(journal, Journal{kOpeningCue});
         QVERIFY(!form1().isVisible());
         QVERIFY(program->form3()->isVisible());
     }
@@ -111,7 +108,7 @@ private slots:
         app::Form3 *farewell = program->form3();
         form1().close();
         QCOMPARE(program->form3(), farewell);
-        QCOMPARE(journal, Journal{kOpening});
+        QCOMPARE(journal, Journal{kOpeningCue});
     }
 
     void theFarewellWindowAsDesigned() {

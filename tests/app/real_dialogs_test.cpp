@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(form1.controls().Label1->text(), QString("Ann"));
         QVERIFY(QTest::qWaitForWindowActive(&form1));
         QTest::qWait(200);  // time for a wrong second activation to show
-        QCOMPARE(run.journal, Journal{"cue:opening"});
+        QCOMPARE(run.journal, Journal{kOpeningCue});
         QCOMPARE(run.answerer.titles, (QStringList{" Players Names ", " Players Names "}));
     }
 
@@ -97,7 +97,7 @@ private slots:
             form1.col_Click(0);  // five discs, then full-column clicks, then the draw
         }
         QTest::qWait(200);
-        QVERIFY(!run.journal.contains("cue:opening"));
+        QVERIFY(!run.journal.contains(kOpeningCue));
         // The question and the draw message carry the program's title.
         QCOMPARE(run.answerer.titles.mid(2), (QStringList{"Tavrin Dropline", "Tavrin Dropline"}));
     }
@@ -114,9 +114,9 @@ private slots:
         clickCentre(run.program.form2()->label1());
         QTRY_VERIFY(!run.program.form2());
         form1.activateWindow();
-        QTRY_COMPARE(run.journal, Journal{"cue:opening"});
+        QTRY_COMPARE(run.journal, Journal{kOpeningCue});
         QTest::qWait(100);
-        QCOMPARE(run.journal, Journal{"cue:opening"});  // and no names asked
+        QCOMPARE(run.journal, Journal{kOpeningCue});  // and no names asked
         QCOMPARE(run.answerer.titles.size(), 2);
     }
 };

@@ -28,6 +28,11 @@ inline QString cueName(platform::Cue cue) {
     return "cue:?";
 }
 
+// How each cue appears in a journal.
+inline const QString kOpeningCue = cueName(platform::Cue::Opening);
+inline const QString kClickCue = cueName(platform::Cue::Click);
+inline const QString kWinCue = cueName(platform::Cue::Win);
+
 class JournalCues final : public platform::CuePlayer {
 public:
     explicit JournalCues(Journal &journal) : journal_(journal) {}

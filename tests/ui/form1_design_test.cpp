@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(journal, Journal{});
         // The same click inside an area does reach it.
         clickCentre(c().aboutbutton);
-        QCOMPARE(journal, Journal{"cue:click"});
+        QCOMPARE(journal, Journal{kClickCue});
     }
 
     void labelsShowMarkupLiterallyAndClipLongText() {

@@ -17,9 +17,6 @@ using ui::Form1;
 
 namespace {
 
-const QString kOpening = "cue:opening";
-const QString kClick = "cue:click";
-const QString kWin = "cue:win";
 const QString kNamesTitle = " Players Names ";
 const QString kNewPlayers = "input:[ New players? [enter y for YES  &  n for NO]]|[]";
 
@@ -77,7 +74,7 @@ private slots:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTRY_COMPARE(first, (Journal{kOpening, input(" First Player's Name"),
+        QTRY_COMPARE(first, (Journal{kOpeningCue, input(" First Player's Name"),
                                      input(" Second Player's Name")}));
         QCOMPARE(window.controls().Label1->text(), QString("Ann"));
         QCOMPARE(window.controls().Label2->text(), QString());  // cancelled
@@ -94,7 +91,7 @@ private slots:
         QCOMPARE(disc->pos(), QPoint(133, 207));
         QCOMPARE(c().rstep->text(), QString("1"));
         QCOMPARE(c().bstep->text(), QString("0"));
-        QCOMPARE(journal, Journal{kClick});
+        QCOMPARE(journal, Journal{kClickCue});
 
         clickColumn(2);
         QCOMPARE(c().oval[1]->picture(), c().blue->picture());
@@ -137,7 +134,7 @@ private slots:
         journal.clear();
         winnerWhenCued.clear();
         clickColumn(3);
-        QCOMPARE(journal, (Journal{kWin, kClick}));
+        QCOMPARE(journal, (Journal{kWinCue, kClickCue}));
         // The message appears after the win cue, before the click cue.
         QCOMPARE(winnerWhenCued, (QStringList{"", texts::kRedWins}));
         QCOMPARE(c().winner->text(), QString(" Congratulations!! Red Player Wins "));
@@ -166,7 +163,7 @@ private slots:
         QCOMPARE(c().winner->text(), QString());
         journal.clear();
         clickColumn(0);
-        QCOMPARE(journal, (Journal{kWin, kClick}));
+        QCOMPARE(journal, (Journal{kWinCue, kClickCue}));
         QCOMPARE(c().rwinned->text(), QString("1"));
     }
 
@@ -215,7 +212,7 @@ private slots:
         journal.clear();
         clickCentre(c().newbutton);
 
-        Journal expected{kClick, kNewPlayers};
+        Journal expected{kClickCue, kNewPlayers};
         if (newPlayers) {
             expected << input(" First Player's First Name") << input(" Second Player's First Name");
         }
@@ -242,7 +239,7 @@ private slots:
         QTest::keyClick(c().Picture1, Qt::Key_6);
         QTest::keyClick(c().Picture1, Qt::Key_0);
         QCOMPARE(form->game().moves(), 2);
-        QCOMPARE(journal, (Journal{kClick, kClick}));
+        QCOMPARE(journal, (Journal{kClickCue, kClickCue}));
     }
 
     void keysDropNothingOnAWonBoard() {
@@ -258,13 +255,13 @@ private slots:
         dialogs.answers = {"n"};
         journal.clear();
         c().newgame->trigger();
-        QCOMPARE(journal, (Journal{kClick, kNewPlayers}));
+        QCOMPARE(journal, (Journal{kClickCue, kNewPlayers}));
 
         clickColumns({0, 1});
         dialogs.answers = {"n"};
         journal.clear();
         QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(journal, (Journal{kClick, kNewPlayers}));
+        QCOMPARE(journal, (Journal{kClickCue, kNewPlayers}));
         QCOMPARE(visibleDiscs(), 0);
     }
 };

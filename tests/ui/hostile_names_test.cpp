@@ -119,6 +119,25 @@ class HostileNamesTest : public QObject {
         QTest::newRow("empty or cancelled") << QString();
     }
 
+    // Both names show `name` as they should, and nothing else in the window
+    // moved or changed from `picture` and `places`.
+    void checkOnlyTheNamesChanged(const ui::Form1 &window, const QString &name,
+                                  const QImage &picture, const QList<QRect> &places) {
+        const auto &c = window.controls();
+        checkShown(c.Label1, name);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        checkShown(c.Label2, name);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        QCOMPARE(placesOf(window), places);
+        QCOMPARE(changedOutside(picture, pictureOf(window),
+                                {c.Label1->geometry(), c.Label2->geometry()}),
+                 0);
+    }
+
 private slots:
     void atTheFirstActivation_data() { addRows(); }
     void atTheFirstActivation() {
@@ -131,19 +150,7 @@ private slots:
 
         auto window = openWindow(name, name);
         QVERIFY(window);
-        const auto &c = window->controls();
-        checkShown(c.Label1, name);
-        if (QTest::currentTestFailed()) {
-            return;
-        }
-        checkShown(c.Label2, name);
-        if (QTest::currentTestFailed()) {
-            return;
-        }
-        QCOMPARE(placesOf(*window), expectedPlaces);
-        QCOMPARE(changedOutside(expected, pictureOf(*window),
-                                {c.Label1->geometry(), c.Label2->geometry()}),
-                 0);
+        checkOnlyTheNamesChanged(*window, name, expected, expectedPlaces);
     }
 
     void forNewPlayers_data() { addRows(); }
@@ -158,18 +165,7 @@ private slots:
         dialogs.answers = {ui::prompts::kYes, name, name};
         c.newgame->trigger();
         QVERIFY(dialogs.answers.empty());
-        checkShown(c.Label1, name);
-        if (QTest::currentTestFailed()) {
-            return;
-        }
-        checkShown(c.Label2, name);
-        if (QTest::currentTestFailed()) {
-            return;
-        }
-        QCOMPARE(placesOf(*window), placesBefore);
-        QCOMPARE(changedOutside(before, pictureOf(*window),
-                                {c.Label1->geometry(), c.Label2->geometry()}),
-                 0);
+        checkOnlyTheNamesChanged(*window, name, before, placesBefore);
     }
 };
 

@@ -36,7 +36,6 @@ constexpr unsigned kDefaultSeed = 20240611;
 constexpr int kRememberedActions = 25;
 constexpr int kActionsPerPaint = 200;
 
-const QString kWinCue = cueName(platform::Cue::Win);
 const QString kNewPlayersInput = QString("input:[%1]|[]").arg(ui::prompts::kNewPlayers);
 
 // Answers every input box may get: cancel, yes, near misses of yes, names.
