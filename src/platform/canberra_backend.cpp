@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/canberra_library.h"
+#include "platform/desktop_sound_theme.h"
 #include "platform/sound_log.h"
 
 namespace dropline::platform {
@@ -15,38 +16,48 @@ namespace {
 // ALSA (and printing its errors) on a machine with no sound server.
 constexpr const char *kDriver = "pulse";
 constexpr const char *kDriverVariable = "CANBERRA_DRIVER";
-// Event sounds recur, so the server keeps them once uploaded.
-constexpr const char *kCacheControl = "permanent";
-// After a failed connection, the next cue within this time does not retry.
-constexpr std::chrono::seconds kReconnectPause{5};
+// After a failed connection, cues within this time do not try again.
+constexpr std::chrono::seconds kReconnectPause{1};
 
 using Clock = std::chrono::steady_clock;
+
+// What libcanberra answers once its connection to the server is lost: the
+// context is dead for good and a new one must be opened.
+bool isLostConnection(int error) {
+    return error == CA_ERROR_STATE || error == CA_ERROR_DISCONNECTED;
+}
 
 class CanberraBackend final : public SoundBackend {
 public:
     explicit CanberraBackend(SoundClientIdentity identity) : identity_(std::move(identity)) {}
 
-    ~CanberraBackend() override {
-        if (context_) {
-            // Ends sounds still playing; their finish callbacks run now.
-            ca_->contextDestroy(context_);
-        }
-    }
+    ~CanberraBackend() override { closeContext(); }
 
     CanberraBackend(const CanberraBackend &) = delete;
     CanberraBackend &operator=(const CanberraBackend &) = delete;
 
-    SoundStart startAsync(const char *themeEvent) override {
-        return play(themeEvent, nullptr, nullptr);
-    }
-
-    SoundStart startSync(const char *themeEvent, FinishHandler onFinished) override {
-        auto *handler = new FinishHandler(std::move(onFinished));
-        const SoundStart result = play(themeEvent, &CanberraBackend::finished, handler);
-        if (result != SoundStart::Started) {
-            delete handler;  // libcanberra never calls back for a sound it did not start
+    SoundStart start(const char *themeEvent, FinishHandler onFinished) override {
+        // A connection found dead is replaced at once, so the first cue after
+        // the server's return is heard.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            ca_context *context = openContext();
+            if (!context) {
+                return SoundStart::Failed;
+            }
+            const int error = play(context, themeEvent, onFinished);
+            if (error == CA_SUCCESS) {
+                return SoundStart::Started;
+            }
+            qCDebug(lcDroplineSound) << "playing" << themeEvent << "failed:" << ca_->strerror(error);
+            if (error == CA_ERROR_NOTFOUND) {
+                return SoundStart::NotFound;
+            }
+            if (!isLostConnection(error)) {
+                return SoundStart::Failed;
+            }
+            closeContext();
         }
-        return result;
+        return SoundStart::Failed;
     }
 
 private:
@@ -57,24 +68,26 @@ private:
         delete handler;
     }
 
-    SoundStart play(const char *themeEvent, ca_finish_callback_t callback, void *userdata) {
-        ca_context *context = openContext();
-        if (!context) {
-            return SoundStart::Failed;
-        }
+    int play(ca_context *context, const char *themeEvent, const FinishHandler &onFinished) {
         ca_proplist *props = nullptr;
-        if (ca_->proplistCreate(&props) != CA_SUCCESS) {
-            return SoundStart::Failed;
+        int error = ca_->proplistCreate(&props);
+        if (error != CA_SUCCESS) {
+            return error;
         }
+        const QByteArray theme = desktopSoundTheme();
         ca_->proplistSets(props, CA_PROP_EVENT_ID, themeEvent);
-        ca_->proplistSets(props, CA_PROP_CANBERRA_CACHE_CONTROL, kCacheControl);
-        const int error = ca_->contextPlayFull(context, 0, props, callback, userdata);
+        ca_->proplistSets(props, CA_PROP_CANBERRA_XDG_THEME_NAME, theme.constData());
+        // No cache control: the sound is streamed from its file each time. The
+        // server's sample cache knows sounds by event id alone, so a cached
+        // sound would stay the old theme's after the user picks another.
+        auto *handler = onFinished ? new FinishHandler(onFinished) : nullptr;
+        error = ca_->contextPlayFull(context, 0, props, handler ? &CanberraBackend::finished : nullptr,
+                                     handler);
         ca_->proplistDestroy(props);
-        if (error == CA_SUCCESS) {
-            return SoundStart::Started;
+        if (error != CA_SUCCESS) {
+            delete handler;  // libcanberra never calls back for a sound it did not start
         }
-        qCDebug(lcDroplineSound) << "playing" << themeEvent << "failed:" << ca_->strerror(error);
-        return error == CA_ERROR_NOTFOUND ? SoundStart::NotFound : SoundStart::Failed;
+        return error;
     }
 
     ca_context *openContext() {
@@ -111,8 +124,17 @@ private:
             lastFailure_ = Clock::now();
             return nullptr;
         }
+        lastFailure_.reset();
         context_ = context;
         return context_;
+    }
+
+    void closeContext() {
+        if (context_) {
+            // Ends sounds still playing; their finish callbacks run now.
+            ca_->contextDestroy(context_);
+            context_ = nullptr;
+        }
     }
 
     SoundClientIdentity identity_;

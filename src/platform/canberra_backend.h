@@ -5,9 +5,11 @@
 
 #include "platform/sound_backend.h"
 
-// The desktop's sound server through libcanberra: one context for the
-// program's life, opened at the first sound, on the PulseAudio driver unless
-// CANBERRA_DRIVER names another. Without a server every start fails at once.
+// The desktop's sound server through libcanberra, on the PulseAudio driver
+// (which PipeWire's PulseAudio service also serves) unless CANBERRA_DRIVER
+// names another. Each sound comes from the desktop's sound theme. The
+// connection is opened at the first sound and opened again when the server
+// has gone away; without a server every start fails at once.
 
 namespace dropline::platform {
 

@@ -5,8 +5,8 @@
 #include "platform/cues.h"
 #include "platform/sound_cue_player.h"
 
-// The game's cue player on a Linux desktop: the freedesktop sound theme's
-// events played by the sound server.
+// The game's cue player on a Linux desktop: the events of the desktop's sound
+// theme, played by the sound server.
 
 namespace dropline::platform {
 

@@ -3,8 +3,8 @@
 #include <array>
 
 // The game's event sounds. Each cue is one entry of one table: the desktop
-// sound-theme event that plays it, the Windows system sound that stands for it
-// there, and whether the caller waits for it to finish.
+// sound-theme event that plays it, and whether the caller waits for it to
+// finish.
 
 namespace dropline::platform {
 
@@ -17,15 +17,14 @@ enum class CueMode {
 
 struct CueEntry {
     Cue cue;
-    const char *themeEvent;   // freedesktop sound-theme event id
-    const char *windowsPath;  // system sound file on Windows
+    const char *themeEvent;  // sound-theme event id
     CueMode mode;
 };
 
 inline constexpr std::array<CueEntry, 3> kCues{{
-    {Cue::Opening, "service-logout", "c:\\windows\\media\\logoff.wav", CueMode::Async},
-    {Cue::Click, "message", "c:\\windows\\media\\chimes.wav", CueMode::Async},
-    {Cue::Win, "complete", "c:\\windows\\media\\tada.wav", CueMode::Sync},
+    {Cue::Opening, "service-logout", CueMode::Async},
+    {Cue::Click, "message", CueMode::Async},
+    {Cue::Win, "complete", CueMode::Sync},
 }};
 
 // Played when a cue's own sound is missing from the theme.

@@ -3,7 +3,8 @@
 #include <functional>
 
 // What plays a sound-theme event. The production backend talks to the
-// desktop's sound server; tests put a scripted one in its place.
+// desktop's sound server; tests put a scripted one in its place. A backend is
+// used from one thread only (the sound thread), and its calls may block.
 
 namespace dropline::platform {
 
@@ -15,15 +16,15 @@ enum class SoundStart {
 
 class SoundBackend {
 public:
-    // Called when a synchronous sound has ended. It may come from any thread,
-    // comes at most once, and only for a sound whose start returned Started.
+    // Called when a sound has ended, or its playing was cut short. It may come
+    // from any thread, comes at most once, and only for a sound whose start
+    // returned Started.
     using FinishHandler = std::function<void()>;
 
     virtual ~SoundBackend() = default;
 
-    // Both return at once; neither waits for the sound.
-    virtual SoundStart startAsync(const char *themeEvent) = 0;
-    virtual SoundStart startSync(const char *themeEvent, FinishHandler onFinished) = 0;
+    // Starts the event's sound; `onFinished`, when given, is told of its end.
+    virtual SoundStart start(const char *themeEvent, FinishHandler onFinished = {}) = 0;
 };
 
 }  // namespace dropline::platform

@@ -1,65 +1,52 @@
 #include "platform/sound_cue_player.h"
 
 #include "platform/finish_wait.h"
-#include "platform/ogg_vorbis_length.h"
 #include "platform/sound_log.h"
-#include "platform/sound_theme.h"
-#include "platform/sync_wait_limit.h"
 
 namespace dropline::platform {
+namespace {
 
-std::optional<std::chrono::milliseconds> themeSoundLength(const char *themeEvent) {
-    const auto file = findThemeSound(themeEvent, xdgDataDirs());
-    if (!file) {
-        return std::nullopt;
+// Runs on the sound thread.
+SoundStart startWithFallback(SoundBackend &backend, const char *themeEvent,
+                             const SoundBackend::FinishHandler &onFinished) {
+    SoundStart result = backend.start(themeEvent, onFinished);
+    if (result == SoundStart::NotFound) {
+        qCDebug(lcDroplineSound) << "no sound for" << themeEvent << "- playing"
+                                 << kDefaultThemeEvent;
+        result = backend.start(kDefaultThemeEvent, onFinished);
     }
-    return oggVorbisFileLength(*file);
+    if (result != SoundStart::Started) {
+        qCDebug(lcDroplineSound) << "cue" << themeEvent << "not played";
+    }
+    return result;
 }
 
-SoundCuePlayer::SoundCuePlayer(std::unique_ptr<SoundBackend> backend, SoundLengthLookup lengthOf)
-    : backend_(std::move(backend)), lengthOf_(std::move(lengthOf)) {}
+}  // namespace
 
-SoundCuePlayer::~SoundCuePlayer() = default;
+SoundCuePlayer::SoundCuePlayer(std::unique_ptr<SoundBackend> backend)
+    : thread_(std::move(backend)) {}
 
 void SoundCuePlayer::play(Cue cue) {
     const CueEntry &entry = cueEntry(cue);
-    if (entry.mode == CueMode::Sync) {
-        playSync(entry.themeEvent);
-    } else {
-        playAsync(entry.themeEvent);
-    }
-}
-
-void SoundCuePlayer::playAsync(const char *themeEvent) {
-    SoundStart result = backend_->startAsync(themeEvent);
-    if (result == SoundStart::NotFound) {
-        qCDebug(lcDroplineSound) << "no sound for" << themeEvent << "- playing"
-                                 << kDefaultThemeEvent;
-        result = backend_->startAsync(kDefaultThemeEvent);
-    }
-    if (result != SoundStart::Started) {
-        qCDebug(lcDroplineSound) << "cue" << themeEvent << "not played";
-    }
-}
-
-void SoundCuePlayer::playSync(const char *themeEvent) {
-    FinishWait finish;
-    const char *played = themeEvent;
-    SoundStart result = backend_->startSync(played, finish.handler());
-    if (result == SoundStart::NotFound) {
-        qCDebug(lcDroplineSound) << "no sound for" << themeEvent << "- playing"
-                                 << kDefaultThemeEvent;
-        played = kDefaultThemeEvent;
-        result = backend_->startSync(played, finish.handler());
-    }
-    if (result != SoundStart::Started) {
-        qCDebug(lcDroplineSound) << "cue" << themeEvent << "not played";
+    const char *event = entry.themeEvent;
+    if (entry.mode == CueMode::Async) {
+        thread_.post([event](SoundBackend *backend) {
+            if (backend) {
+                startWithFallback(*backend, event, {});
+            }
+        });
         return;
     }
-    const auto limit = syncWaitLimit(lengthOf_ ? lengthOf_(played) : std::nullopt);
-    if (!finish.wait(limit)) {
-        qCDebug(lcDroplineSound) << "no end reported for" << played << "within" << limit.count()
-                                 << "ms";
+
+    FinishWait finish;
+    thread_.post([event, finished = finish.handler()](SoundBackend *backend) {
+        if (!backend || startWithFallback(*backend, event, finished) != SoundStart::Started) {
+            finished();  // nothing plays: nothing to wait for
+        }
+    });
+    if (!finish.wait(kSyncCueLimit)) {
+        qCDebug(lcDroplineSound) << "no end reported for" << event << "within"
+                                 << kSyncCueLimit.count() << "ms";
     }
 }
 

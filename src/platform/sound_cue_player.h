@@ -1,39 +1,32 @@
 #pragma once
 
 #include <chrono>
-#include <functional>
 #include <memory>
-#include <optional>
 
 #include "platform/cues.h"
 #include "platform/sound_backend.h"
+#include "platform/sound_thread.h"
 
-// Plays the game's cues through a sound backend: a missing theme event falls
-// back to the default sound, the win cue holds the game until its sound has
-// ended (bounded), and any failure is silent.
+// Plays the game's cues through a sound backend on the sound thread: a missing
+// theme event falls back to the default sound, the win cue holds the game
+// until its sound has ended (bounded), and any failure is silent. The caller
+// never waits for the sound server itself.
 
 namespace dropline::platform {
 
-// The length of a theme event's sound, if it can be told.
-using SoundLengthLookup = std::function<std::optional<std::chrono::milliseconds>(const char *)>;
-
-// Looks the event up in the installed freedesktop sound theme.
-std::optional<std::chrono::milliseconds> themeSoundLength(const char *themeEvent);
+// The longest a synchronous cue holds the game. The sound server reports each
+// sound's end, also when it goes away meanwhile; this bound only matters when
+// it stops answering altogether.
+inline constexpr std::chrono::milliseconds kSyncCueLimit{5000};
 
 class SoundCuePlayer final : public CuePlayer {
 public:
-    explicit SoundCuePlayer(std::unique_ptr<SoundBackend> backend,
-                            SoundLengthLookup lengthOf = themeSoundLength);
-    ~SoundCuePlayer() override;
+    explicit SoundCuePlayer(std::unique_ptr<SoundBackend> backend);
 
     void play(Cue cue) override;
 
 private:
-    void playAsync(const char *themeEvent);
-    void playSync(const char *themeEvent);
-
-    std::unique_ptr<SoundBackend> backend_;
-    SoundLengthLookup lengthOf_;
+    SoundThread thread_;
 };
 
 }  // namespace dropline::platform

@@ -7,30 +7,25 @@
 # Usage: broken_theme.sh CUE_PROBE
 # Exits 77 (skipped) when no PulseAudio server can be started here.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/private_pulse.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/sound_server.sh"
 
 probe="${1:?usage: broken_theme.sh CUE_PROBE}"
 readonly skip=77
 readonly click_limit_ms=100
 readonly win_limit_ms=5000  # the synchronous cue's cap
-readonly sink=dropline_null
 
-for tool in pulseaudio pactl timeout; do
+for tool in $(sound_server_tools pulseaudio) timeout pkill; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit "$skip"; }
 done
 
 work="$(mktemp -d)"
-server_pid=""
 cleanup() {
-    if [[ -n "$server_pid" ]]; then
-        kill "$server_pid" 2>/dev/null || true
-        wait "$server_pid" 2>/dev/null || true
-    fi
+    stop_sound_server
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-start_private_pulse "$work" "$sink" || { echo "SKIP: PulseAudio could not be started here"; exit "$skip"; }
+start_sound_server pulseaudio "$work" || { echo "SKIP: PulseAudio could not be started here"; exit "$skip"; }
 
 # make_theme DIR [garbage]: a freedesktop theme in DIR/sounds, with every
 # event's file filled with random bytes, or with no files at all.
@@ -54,7 +49,7 @@ for case in garbage missing; do
     make_theme "$share" "$case"
     status=0
     XDG_DATA_HOME="$work/$case/home" XDG_DATA_DIRS="$share" \
-        timeout 30 "$probe" >"$work/$case.out" 2>"$work/$case.err" || status=$?
+        timeout 30 "$probe" <<<$'opening\nclick\nwin' >"$work/$case.out" 2>"$work/$case.err" || status=$?
     win_ms="$(value_of win "$work/$case.out")"
     click_ms="$(value_of click "$work/$case.out")"
     echo "$case theme: status $status, click ${click_ms:-?} ms, win ${win_ms:-?} ms"
@@ -65,5 +60,5 @@ for case in garbage missing; do
         fail=1
     fi
 done
-kill -0 "$server_pid" 2>/dev/null || { echo "FAIL: the sound server died"; fail=1; }
+timeout 5 pactl info >/dev/null 2>&1 || { echo "FAIL: the sound server died"; fail=1; }
 exit "$fail"

@@ -1,26 +1,29 @@
-// Plays each cue once through the real player and prints how long each call
-// held the caller, one "<cue>_ms=<milliseconds>" line per cue. Used by the
-// sound-server integration check.
+// Plays the cues named on standard input, one name a line ("opening", "click"
+// or "win"), through the real player, and answers each with a line
+// "<cue>_ms=<milliseconds>": how long the call held the caller. Ends at the
+// end of its input. Used by the sound-server integration checks, which drive
+// one running player through a server's death and return.
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <cstdio>
+#include <iostream>
+#include <string>
 
 #include "platform/canberra_cue_player.h"
 
 namespace {
 
-const char *nameOf(dropline::platform::Cue cue) {
-    switch (cue) {
-        case dropline::platform::Cue::Opening:
-            return "opening";
-        case dropline::platform::Cue::Click:
-            return "click";
-        case dropline::platform::Cue::Win:
-            return "win";
-    }
-    return "unknown";
-}
+struct NamedCue {
+    const char *name;
+    dropline::platform::Cue cue;
+};
+
+constexpr NamedCue kNamedCues[] = {
+    {"opening", dropline::platform::Cue::Opening},
+    {"click", dropline::platform::Cue::Click},
+    {"win", dropline::platform::Cue::Win},
+};
 
 }  // namespace
 
@@ -28,13 +31,21 @@ int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Dropline cue probe"));
     dropline::platform::CanberraCuePlayer player;
-    // In the game's order: the window opens, a disc lands, a line is made.
-    for (const auto cue : {dropline::platform::Cue::Opening, dropline::platform::Cue::Click,
-                           dropline::platform::Cue::Win}) {
-        QElapsedTimer timer;
-        timer.start();
-        player.play(cue);
-        std::printf("%s_ms=%lld\n", nameOf(cue), static_cast<long long>(timer.elapsed()));
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        bool known = false;
+        for (const NamedCue &named : kNamedCues) {
+            if (line == named.name) {
+                QElapsedTimer timer;
+                timer.start();
+                player.play(named.cue);
+                std::printf("%s_ms=%lld\n", named.name, static_cast<long long>(timer.elapsed()));
+                known = true;
+            }
+        }
+        if (!known) {
+            std::printf("unknown cue: %s\n", line.c_str());
+        }
         std::fflush(stdout);
     }
     return 0;

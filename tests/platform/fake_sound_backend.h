@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <string>
@@ -12,7 +13,8 @@
 // A scripted sound backend: each event starts with the result set for it
 // (Started unless told otherwise), and a synchronous sound reports its end as
 // the test chooses. Records every start in order, as "async:<event>" or
-// "sync:<event>".
+// "sync:<event>". Set it up before the player uses it; read it through
+// starts() and finishThreads(), which are safe while the sound thread runs.
 
 namespace dropline::platform {
 
@@ -30,15 +32,16 @@ public:
         }
     }
 
-    SoundStart startAsync(const char *themeEvent) override {
-        starts.push_back("async:" + std::string(themeEvent));
-        return resultFor(themeEvent);
-    }
-
-    SoundStart startSync(const char *themeEvent, FinishHandler onFinished) override {
-        starts.push_back("sync:" + std::string(themeEvent));
-        const SoundStart result = resultFor(themeEvent);
-        if (result != SoundStart::Started) {
+    SoundStart start(const char *themeEvent, FinishHandler onFinished) override {
+        {
+            std::unique_lock lock(mutex_);
+            starts_.push_back((onFinished ? "sync:" : "async:") + std::string(themeEvent));
+            startThreads_.push_back(std::this_thread::get_id());
+            released_.wait(lock, [this] { return !held_; });
+        }
+        const auto it = results.find(themeEvent);
+        const SoundStart result = it == results.end() ? SoundStart::Started : it->second;
+        if (result != SoundStart::Started || !onFinished) {
             return result;
         }
         switch (finish) {
@@ -61,7 +64,26 @@ public:
         return result;
     }
 
-    // Threads that reported an end, in order.
+    // While held, every start blocks, as on a sound server that stopped answering.
+    void hold() {
+        const std::lock_guard lock(mutex_);
+        held_ = true;
+    }
+    void release() {
+        const std::lock_guard lock(mutex_);
+        held_ = false;
+        released_.notify_all();
+    }
+
+    std::vector<std::string> starts() {
+        const std::lock_guard lock(mutex_);
+        return starts_;
+    }
+    // The threads that started sounds, and those that reported an end, in order.
+    std::vector<std::thread::id> startThreads() {
+        const std::lock_guard lock(mutex_);
+        return startThreads_;
+    }
     std::vector<std::thread::id> finishThreads() {
         const std::lock_guard lock(mutex_);
         return finishThreads_;
@@ -70,16 +92,14 @@ public:
     std::map<std::string, SoundStart> results;
     Finish finish = Finish::AtOnce;
     std::chrono::milliseconds finishDelay{0};
-    std::vector<std::string> starts;
 
 private:
-    SoundStart resultFor(const char *themeEvent) const {
-        const auto it = results.find(themeEvent);
-        return it == results.end() ? SoundStart::Started : it->second;
-    }
-
     std::vector<std::thread> threads_;
     std::mutex mutex_;
+    std::condition_variable released_;
+    bool held_ = false;
+    std::vector<std::string> starts_;
+    std::vector<std::thread::id> startThreads_;
     std::vector<std::thread::id> finishThreads_;
 };
 
