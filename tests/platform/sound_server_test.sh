@@ -9,7 +9,8 @@
 #    not at all, and sound reaches the sink;
 #  - the server killed while the win cue plays: the cue returns at once;
 #  - while the server is away cues return at once, and once it is back (the
-#    same running player, never restarted) the win cue is heard again.
+#    same running player, never restarted) the win cue is heard again;
+#  - a theme picked while the player runs is used from the next cue on.
 # Usage: sound_server_test.sh pulseaudio|pipewire CUE_PROBE
 # Exits 77 (skipped) when the server cannot be started here.
 set -euo pipefail
@@ -196,6 +197,17 @@ for attempt in $(seq 1 20); do
 done
 check "the win cue is heard again after the server's return (${file:-none}, attempt $attempt)" \
     [ "$file" == "$long_file" ]
+
+echo "== $kind: another theme picked while the player runs"
+name_gnome_theme "$gnome_home" freedesktop
+for attempt in $(seq 1 10); do
+    send win
+    file="$(played_file complete)"
+    answer
+    [[ "$file" == "$freedesktop/complete.oga" ]] && break
+done
+check "the next win cue comes from the new theme (${file:-none}, attempt $attempt)" \
+    [ "$file" == "$freedesktop/complete.oga" ]
 stop_probe
 
 echo "== $kind: the theme each desktop names"
