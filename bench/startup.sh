@@ -13,7 +13,7 @@ set -euo pipefail
 game="$1"
 baseline="$2"
 probe="$3"
-runs="${4:-15}"
+runs="${4:-21}"
 readonly GAME_TITLE=' Tavrin Dropline'
 readonly BASELINE_TITLE='baseline'
 # How long a program runs on after its window is mapped, so its memory peak
