@@ -1,17 +1,21 @@
 # Installation as a desktop application and the Debian package built by CPack.
-#   cmake --install <build> --prefix <dir>    lays out bin/ and share/
+#   cmake --install <build> --prefix <dir>    lays out games/ and share/
 #   cpack -G DEB --config <build>/CPackConfig.cmake   builds the .deb
+# The name, id, maker and version come from the top-level CMakeLists.txt.
 include(GNUInstallDirs)
 
-# One application id for the desktop entry, the icon, the metainfo and the
-# desktop file name the program sets on itself.
-set(DROPLINE_APP_ID "org.example.TavrinDropline")
-set(DROPLINE_TITLE "Tavrin Dropline")
-set(DROPLINE_RELEASE "1.00")
-set(DROPLINE_EXECUTABLE "tavrin-dropline")
-set(DROPLINE_DEVELOPER "the Tavrin Dropline developers")
+set(DROPLINE_PACKAGE "tavrin-dropline")
 set(DROPLINE_HOMEPAGE "https://tavrin-dropline.example.org")
-set(DROPLINE_MAINTAINER "Tavrin Dropline developers <dev@tavrin-dropline.example.org>")
+set(DROPLINE_MAINTAINER "${DROPLINE_MAKER} <dev@tavrin-dropline.example.org>")
+# Debian puts games under /usr/games; the desktop entry names the program there.
+set(DROPLINE_INSTALL_PREFIX "/usr")
+set(DROPLINE_GAMES_DIR "games")
+set(DROPLINE_GAME_PATH "${DROPLINE_INSTALL_PREFIX}/${DROPLINE_GAMES_DIR}/${DROPLINE_PACKAGE}")
+# The release, dated once for the metainfo, the manual page and the changelog.
+set(DROPLINE_RELEASE_DATE "2026-12-08")
+execute_process(COMMAND date -u -R -d "${DROPLINE_RELEASE_DATE} 12:00"
+                OUTPUT_VARIABLE DROPLINE_RELEASE_TIMESTAMP
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 
 set(_packaging_dir "${PROJECT_SOURCE_DIR}/packaging")
 set(_generated_dir "${PROJECT_BINARY_DIR}/packaging")
@@ -19,10 +23,35 @@ configure_file("${_packaging_dir}/app.desktop.in"
                "${_generated_dir}/${DROPLINE_APP_ID}.desktop" @ONLY)
 configure_file("${_packaging_dir}/app.metainfo.xml.in"
                "${_generated_dir}/${DROPLINE_APP_ID}.metainfo.xml" @ONLY)
+# What scripts/check-package needs to know of the package.
+configure_file("${_packaging_dir}/package.sh.in" "${_generated_dir}/package.sh" @ONLY)
+
+# The manual page and the changelog, compressed as Debian wants them.
+set(_manual "${_generated_dir}/${DROPLINE_PACKAGE}.6")
+set(_changelog "${_generated_dir}/changelog")
+configure_file("${_packaging_dir}/manual.6.in" "${_manual}" @ONLY)
+configure_file("${_packaging_dir}/changelog.in" "${_changelog}" @ONLY)
+foreach(_file IN ITEMS "${_manual}" "${_changelog}")
+    add_custom_command(OUTPUT "${_file}.gz"
+                       COMMAND gzip -9 -n -k -f "${_file}"
+                       DEPENDS "${_file}"
+                       VERBATIM)
+endforeach()
+add_custom_target(dropline_package_docs ALL DEPENDS "${_manual}.gz" "${_changelog}.gz")
 
 # The game brings no shared libraries of its own: no run path to search.
 set_target_properties(tavrin-dropline PROPERTIES INSTALL_RPATH "")
-install(TARGETS tavrin-dropline RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(TARGETS tavrin-dropline RUNTIME DESTINATION "${DROPLINE_GAMES_DIR}")
+# A stripped install also drops the compiler's notes, as Debian's dh_strip does.
+install(CODE "set(_dropline_objcopy \"${CMAKE_OBJCOPY}\")
+set(_dropline_game \"${DROPLINE_GAMES_DIR}/${DROPLINE_PACKAGE}\")")
+install(CODE [[
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND "${_dropline_objcopy}" --remove-section=.comment --remove-section=.note
+                                "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${_dropline_game}"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+]])
 install(FILES "${_generated_dir}/${DROPLINE_APP_ID}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${PROJECT_SOURCE_DIR}/assets/books.svg"
@@ -30,22 +59,28 @@ install(FILES "${PROJECT_SOURCE_DIR}/assets/books.svg"
         RENAME "${DROPLINE_APP_ID}.svg")
 install(FILES "${_generated_dir}/${DROPLINE_APP_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+install(FILES "${_manual}.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
+install(FILES "${_changelog}.gz" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/${DROPLINE_PACKAGE}")
 install(FILES "${PROJECT_SOURCE_DIR}/LICENSE"
-        DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/${DROPLINE_EXECUTABLE}"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/${DROPLINE_PACKAGE}"
         RENAME copyright)
 
 set(CPACK_GENERATOR "DEB")
-set(CPACK_PACKAGE_NAME "${DROPLINE_EXECUTABLE}")
+set(CPACK_PACKAGE_NAME "${DROPLINE_PACKAGE}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_VENDOR "${DROPLINE_DEVELOPER}")
+set(CPACK_PACKAGE_VENDOR "${DROPLINE_MAKER}")
 set(CPACK_PACKAGE_CONTACT "${DROPLINE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "four in a row on a 5 x 5 board")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A game of four in a row for two people who share one mouse and take turns. \
-The player to move clicks a column and a disc of that player's colour drops into \
-the lowest empty cell; four discs of one colour in a line win.")
+# Debian shows the description as written: lines of at most 79 characters.
+set(CPACK_PACKAGE_DESCRIPTION "\
+A game of four in a row for two people who share one mouse and take turns.
+The player to move clicks a column, and a disc of that player's colour drops
+into the lowest empty cell. Four discs of one colour in a row, a column or a
+diagonal win; a game that runs past 25 clicks without a winner is a draw.
+The scoreboard keeps both players' names, their discs in the current game
+and the games each has won.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_PACKAGING_INSTALL_PREFIX "${DROPLINE_INSTALL_PREFIX}")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")

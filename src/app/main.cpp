@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "config.h"
 #include "platform/canberra_cue_player.h"
 #include "platform/dialogs.h"
 #include "program.h"
@@ -7,11 +8,11 @@
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrin Dropline"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setOrganizationName(QStringLiteral("Tavrin Dropline developers"));
+    QApplication::setApplicationName(QString::fromUtf8(dropline::config::kName));
+    QApplication::setApplicationVersion(QString::fromUtf8(dropline::config::kVersion));
+    QApplication::setOrganizationName(QString::fromUtf8(dropline::config::kMaker));
     // Lets the desktop match the windows with the installed entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.TavrinDropline"));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(dropline::config::kAppId));
     // Every way out passes through the farewell window, which ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -53,7 +53,6 @@ public:
     void newPlayers();
 
     int moves() const { return moves_; }
-    bool blueturn() const { return blueturn_ != 0; }
     Colour toMove() const { return blueturn_ ? Colour::Blue : Colour::Red; }
     int colfill(int column) const;
     bool redcell(int cell) const;

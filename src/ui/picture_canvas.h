@@ -14,7 +14,6 @@ public:
     PictureCanvas(const QString &picture, QColor backColor, QWidget *parent = nullptr);
 
     QString picture() const { return picture_; }
-    QColor backColor() const { return backColor_; }
     // The picture's own size.
     QSize sizeHint() const override;
 

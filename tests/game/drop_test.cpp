@@ -27,7 +27,6 @@ TEST(Drop, FirstDiscOfAnEmptyColumnLandsInTheBottomRow) {
     EXPECT_TRUE(game.redcell(2));
     EXPECT_EQ(render(game), (BoardText{".....", ".....", ".....", ".....", "..R.."}));
     EXPECT_EQ(game.toMove(), Colour::Blue);
-    EXPECT_TRUE(game.blueturn());
     EXPECT_EQ(game.steps(Colour::Red), 1);
     EXPECT_EQ(game.steps(Colour::Blue), 0);
     EXPECT_EQ(game.moves(), 1);

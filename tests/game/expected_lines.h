@@ -47,7 +47,6 @@ inline constexpr std::array<Line, 28> kExpectedLines{{
     {9, 13, 17, 21},
 }};
 
-inline constexpr int kExpectedFirstColumnLine = 10;
 inline constexpr int kExpectedFirstDiagonal = 20;
 
 }  // namespace dropline::test
