@@ -54,6 +54,11 @@ start_sound_server() {
                 export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
                 $guard dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" 2>>"$log" &
                 sound_server_bus_pid=$!
+                local i
+                for i in $(seq 1 50); do
+                    [[ -S "$XDG_RUNTIME_DIR/bus" ]] && break
+                    sleep 0.1
+                done
             fi
             $guard pipewire 2>>"$log" &
             server_pids=($!)
