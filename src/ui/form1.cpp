@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 
@@ -52,9 +53,15 @@ Form1::Form1(platform::CuePlayer &cues, platform::Dialogs &dialogs, QWidget *par
     Form_Load();
 
     activation_ = new ActivationWatcher(this);
-    // Run after the activation has been delivered, not inside it.
-    connect(activation_, &ActivationWatcher::activated, this, &Form1::Form_Activate,
-            Qt::QueuedConnection);
+    // Run after the activation has been delivered, not inside it. No command
+    // starts while the names are being asked.
+    connect(
+        activation_, &ActivationWatcher::activated, this,
+        [this] {
+            const QScopedValueRollback busy(busy_, true);
+            Form_Activate();
+        },
+        Qt::QueuedConnection);
 }
 
 Form1::~Form1() = default;
@@ -99,22 +106,24 @@ void Form1::buildDesign() {
     c.oval[0]->hide();
     c.col[0] = place(new ClickArea({}, board), form1::kCol0);
 
-    connect(c.newbutton, &ClickArea::clicked, this, &Form1::newbutton_Click);
-    connect(c.aboutbutton, &ClickArea::clicked, this, &Form1::aboutbutton_Click);
-    connect(c.exitbutton, &ClickArea::clicked, this, &Form1::exitbutton_Click);
+    connect(c.newbutton, &ClickArea::clicked, this, [this] { command(&Form1::newbutton_Click); });
+    connect(c.aboutbutton, &ClickArea::clicked, this,
+            [this] { command(&Form1::aboutbutton_Click); });
+    connect(c.exitbutton, &ClickArea::clicked, this, [this] { command(&Form1::exitbutton_Click); });
 }
 
 void Form1::buildMenus() {
     auto &c = controls_;
     QMenu *game = menuBar()->addMenu(form1::kGameMenu);
-    c.newgame = game->addAction(form1::kNewItem, this, &Form1::newbutton_Click);
+    c.newgame =
+        game->addAction(form1::kNewItem, this, [this] { command(&Form1::newbutton_Click); });
     c.newgame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     game->addSeparator();
-    c.exgame = game->addAction(form1::kExitItem, this, &Form1::exgame_Click);
+    c.exgame = game->addAction(form1::kExitItem, this, [this] { command(&Form1::exgame_Click); });
     c.exgame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *about = menuBar()->addMenu(form1::kAboutMenu);
-    c.abt = about->addAction(form1::kAboutItem, this, &Form1::abt_Click);
+    c.abt = about->addAction(form1::kAboutItem, this, [this] { command(&Form1::abt_Click); });
     c.abt->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
@@ -145,7 +154,8 @@ void Form1::Form_Load() {
         c.col[column]->setGeometry(geometry_.columnTarget(column).toPixels());
         c.col[column]->raise();
         c.col[column]->show();
-        connect(c.col[column], &ClickArea::clicked, this, [this, column] { col_Click(column); });
+        connect(c.col[column], &ClickArea::clicked, this,
+                [this, column] { command(&Form1::col_Click, column); });
     }
     // A key works exactly as a click on the column's target.
     connect(board, &BoardView::columnKeyPressed, this,
