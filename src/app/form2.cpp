@@ -5,12 +5,13 @@
 #include "ui/click_area.h"
 #include "ui/form1_design.h"
 #include "ui/form2_design.h"
+#include "ui/spoken.h"
 
 namespace dropline::app {
 
 Form2::Form2(QWidget *parent)
     : ui::PictureCanvas(ui::form2::kArtwork, ui::form2::kBackColor, parent),
-      label1_(new ui::ClickArea(tr("OK"), this)) {
+      label1_(new ui::ClickArea(ui::spoken::kOk, this)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);  // closing unloads it
     setWindowTitle(ui::form2::kCaption);

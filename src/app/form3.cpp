@@ -6,12 +6,13 @@
 #include "ui/activation_watcher.h"
 #include "ui/click_area.h"
 #include "ui/form3_design.h"
+#include "ui/spoken.h"
 
 namespace dropline::app {
 
 Form3::Form3(platform::CuePlayer &cues, QWidget *parent)
     : ui::PictureCanvas(ui::form3::kArtwork, ui::form3::kBackColor, parent),
-      label1_(new ui::ClickArea(tr("Exit"), this)) {
+      label1_(new ui::ClickArea(ui::spoken::kExit, this)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(ui::form3::kCaption);
     setFixedSize(ui::form3::kClientSize);

@@ -9,7 +9,7 @@ namespace dropline::ui {
 
 // A windowless picture (a disc), placed in twips. Its picture is shared with
 // the image it was copied from, never duplicated. It takes no clicks: they
-// fall through to whatever lies under it.
+// fall through to whatever lies under it. Screen readers meet it as an image.
 class DiscImage : public QWidget {
     Q_OBJECT
 public:

@@ -1,9 +1,9 @@
 #include "form1.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 
@@ -19,6 +19,7 @@
 #include "platform/dialogs.h"
 #include "prompts.h"
 #include "score_label.h"
+#include "spoken.h"
 
 namespace dropline::ui {
 
@@ -32,18 +33,14 @@ Control *place(Control *control, const TwipsRect &rect) {
     return control;
 }
 
-ScoreLabel *scoreLabel(QWidget *parent, const TwipsRect &rect, const QString &caption,
-                       const QColor &color = {}) {
-    auto *label = place(new ScoreLabel(parent), rect);
+ScoreLabel *scoreLabel(QWidget *parent, const TwipsRect &rect, const QString &spokenTitle,
+                       const QString &caption, const QColor &color = {}) {
+    auto *label = place(new ScoreLabel(spokenTitle, parent), rect);
     label->setCaption(caption);
     if (color.isValid()) {
         label->setForeColor(color);
     }
     return label;
-}
-
-QString columnName(int column) {
-    return QObject::tr("Column %1").arg(column + 1);
 }
 
 }  // namespace
@@ -56,9 +53,15 @@ Form1::Form1(platform::CuePlayer &cues, platform::Dialogs &dialogs, QWidget *par
     Form_Load();
 
     activation_ = new ActivationWatcher(this);
-    // Run after the activation has been delivered, not inside it.
-    connect(activation_, &ActivationWatcher::activated, this, &Form1::Form_Activate,
-            Qt::QueuedConnection);
+    // Run after the activation has been delivered, not inside it. No command
+    // starts while the names are being asked.
+    connect(
+        activation_, &ActivationWatcher::activated, this,
+        [this] {
+            const QScopedValueRollback busy(busy_, true);
+            Form_Activate();
+        },
+        Qt::QueuedConnection);
 }
 
 Form1::~Form1() = default;
@@ -76,40 +79,51 @@ void Form1::buildDesign() {
     c.red = new DiscImage(form1::kRedDisc, form1::kRedImage, client_);
     c.blue->hide();
     c.red->hide();
-    c.newbutton = place(new ClickArea(tr("New Game"), client_), form1::kNewbutton);
-    c.aboutbutton = place(new ClickArea(tr("About"), client_), form1::kAboutbutton);
-    c.exitbutton = place(new ClickArea(tr("Exit"), client_), form1::kExitbutton);
-    c.winner = scoreLabel(client_, form1::kWinner, {});
-    c.Label1 = scoreLabel(client_, form1::kLabel1, {}, form1::kRed);
-    c.Label2 = scoreLabel(client_, form1::kLabel2, {}, form1::kBlue);
-    c.rstep = scoreLabel(client_, form1::kRstep, form1::kZero, form1::kRed);
-    c.rwinned = scoreLabel(client_, form1::kRwinned, form1::kZero, form1::kRed);
-    c.bstep = scoreLabel(client_, form1::kBstep, form1::kZero, form1::kBlue);
-    c.bwinned = scoreLabel(client_, form1::kBwinned, form1::kZero, form1::kBlue);
+    c.newbutton = place(new ClickArea(spoken::kNewGame, client_), form1::kNewbutton);
+    c.aboutbutton = place(new ClickArea(spoken::kAbout, client_), form1::kAboutbutton);
+    c.exitbutton = place(new ClickArea(spoken::kExit, client_), form1::kExitbutton);
+    using spoken::scoreTitle;
+    const Colour red = Colour::Red;
+    const Colour blue = Colour::Blue;
+    c.winner = scoreLabel(client_, form1::kWinner, spoken::kWinner, {});
+    c.Label1 =
+        scoreLabel(client_, form1::kLabel1, scoreTitle(spoken::kPlayer1, red), {}, form1::kRed);
+    c.Label2 =
+        scoreLabel(client_, form1::kLabel2, scoreTitle(spoken::kPlayer2, blue), {}, form1::kBlue);
+    c.rstep = scoreLabel(client_, form1::kRstep, scoreTitle(spoken::kStep, red), form1::kZero,
+                         form1::kRed);
+    c.rwinned = scoreLabel(client_, form1::kRwinned, scoreTitle(spoken::kWinned, red), form1::kZero,
+                           form1::kRed);
+    c.bstep = scoreLabel(client_, form1::kBstep, scoreTitle(spoken::kStep, blue), form1::kZero,
+                         form1::kBlue);
+    c.bwinned = scoreLabel(client_, form1::kBwinned, scoreTitle(spoken::kWinned, blue),
+                           form1::kZero, form1::kBlue);
 
     c.Picture1 = new BoardView(form1::kPicture1, form1::kBoardArtwork, client_);
-    c.Picture1->setAccessibleName(tr("Board"));
+    c.Picture1->setAccessibleName(spoken::kBoard);
     QWidget *board = c.Picture1->drawingArea();
     c.oval[0] = new DiscImage(form1::kRedDisc, form1::kOval0, board);
     c.oval[0]->hide();
-    c.col[0] = place(new ClickArea(columnName(0), board), form1::kCol0);
+    c.col[0] = place(new ClickArea({}, board), form1::kCol0);
 
-    connect(c.newbutton, &ClickArea::clicked, this, &Form1::newbutton_Click);
-    connect(c.aboutbutton, &ClickArea::clicked, this, &Form1::aboutbutton_Click);
-    connect(c.exitbutton, &ClickArea::clicked, this, &Form1::exitbutton_Click);
+    connect(c.newbutton, &ClickArea::clicked, this, [this] { command(&Form1::newbutton_Click); });
+    connect(c.aboutbutton, &ClickArea::clicked, this,
+            [this] { command(&Form1::aboutbutton_Click); });
+    connect(c.exitbutton, &ClickArea::clicked, this, [this] { command(&Form1::exitbutton_Click); });
 }
 
 void Form1::buildMenus() {
     auto &c = controls_;
     QMenu *game = menuBar()->addMenu(form1::kGameMenu);
-    c.newgame = game->addAction(form1::kNewItem, this, &Form1::newbutton_Click);
+    c.newgame =
+        game->addAction(form1::kNewItem, this, [this] { command(&Form1::newbutton_Click); });
     c.newgame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     game->addSeparator();
-    c.exgame = game->addAction(form1::kExitItem, this, &Form1::exgame_Click);
+    c.exgame = game->addAction(form1::kExitItem, this, [this] { command(&Form1::exgame_Click); });
     c.exgame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *about = menuBar()->addMenu(form1::kAboutMenu);
-    c.abt = about->addAction(form1::kAboutItem, this, &Form1::abt_Click);
+    c.abt = about->addAction(form1::kAboutItem, this, [this] { command(&Form1::abt_Click); });
     c.abt->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
@@ -135,12 +149,13 @@ void Form1::Form_Load() {
     }
     for (int column = 0; column < kColumns; ++column) {
         if (column > 0) {
-            c.col[column] = new ClickArea(columnName(column), board->drawingArea());
+            c.col[column] = new ClickArea({}, board->drawingArea());
         }
         c.col[column]->setGeometry(geometry_.columnTarget(column).toPixels());
         c.col[column]->raise();
         c.col[column]->show();
-        connect(c.col[column], &ClickArea::clicked, this, [this, column] { col_Click(column); });
+        connect(c.col[column], &ClickArea::clicked, this,
+                [this, column] { command(&Form1::col_Click, column); });
     }
     // A key works exactly as a click on the column's target.
     connect(board, &BoardView::columnKeyPressed, this,
@@ -168,18 +183,17 @@ void Form1::col_Click(int index) {
     }
 }
 
-// What the board holds, for assistive technology.
+// What the board holds, for assistive technology: each column target names
+// its column's discs, the board describes them all.
 void Form1::describeBoard() {
-    QStringList columns;
     for (int column = 0; column < kColumns; ++column) {
-        QStringList discs;
-        for (int row = 0; row < game_.colfill(column); ++row) {
-            discs << (game_.redcell(cellIndex(column, row)) ? tr("red") : tr("blue"));
+        const QString name = spoken::columnName(game_, column);
+        // Renaming raises an event even for the same name; spare the others.
+        if (controls_.col[column]->accessibleName() != name) {
+            controls_.col[column]->setAccessibleName(name);
         }
-        columns << tr("%1: %2").arg(
-            columnName(column), discs.isEmpty() ? tr("empty") : discs.join(QLatin1String(", ")));
     }
-    controls_.Picture1->setAccessibleDescription(columns.join(QLatin1String("; ")));
+    controls_.Picture1->setAccessibleDescription(spoken::boardDescription(game_));
 }
 
 void Form1::placeDisc(const PlacedDisc &disc) {
@@ -190,6 +204,7 @@ void Form1::placeDisc(const PlacedDisc &disc) {
     const bool red = disc.colour == Colour::Red;
     image->setPicture((red ? c.red : c.blue)->picture());
     (red ? c.rstep : c.bstep)->setCaption(QString::number(game_.steps(disc.colour)));
+    image->setAccessibleName(spoken::discName(disc));
     image->show();
     describeBoard();
 }
@@ -202,8 +217,6 @@ void Form1::announceWin(Colour colour) {
     c.winner->setCaption(red ? texts::kRedWins : texts::kBlueWins);
     (red ? c.rwinned : c.bwinned)->setCaption(QString::number(game_.wins(colour)));
     c.Picture1->setEnabled(false);
-    QAccessibleEvent announcement(c.winner, QAccessible::Alert);
-    QAccessible::updateAccessibility(&announcement);
 }
 
 void Form1::showReset() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QScopedValueRollback>
 #include <array>
 
 #include "board_geometry.h"
@@ -88,6 +89,19 @@ private:
     void showReset();
     void describeBoard();
 
+    // Runs a command of the window's buttons, menus or keys, unless another
+    // one is still waiting for a dialog or the win cue. The toolkit's modality
+    // stops clicks and keys meanwhile, but a screen reader's press reaches a
+    // button even then, and would start a second command inside the first.
+    template <typename... Args>
+    void command(void (Form1::*handler)(Args...), Args... args) {
+        if (busy_) {
+            return;
+        }
+        const QScopedValueRollback busy(busy_, true);
+        (this->*handler)(args...);
+    }
+
     platform::CuePlayer &cues_;
     platform::Dialogs &dialogs_;
     PictureCanvas *client_ = nullptr;
@@ -96,6 +110,7 @@ private:
     Game game_;
     BoardGeometry geometry_;
     bool namesasked_ = false;
+    bool busy_ = false;
 };
 
 }  // namespace dropline::ui

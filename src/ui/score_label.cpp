@@ -1,6 +1,7 @@
 #include "score_label.h"
 
 #include "scoreboard_font.h"
+#include "spoken.h"
 
 namespace dropline::ui {
 
@@ -17,17 +18,21 @@ constexpr char16_t kLastC1Control = 0x9F;
 
 }  // namespace
 
-ScoreLabel::ScoreLabel(QWidget *parent) : QLabel(parent) {
+ScoreLabel::ScoreLabel(const QString &spokenTitle, QWidget *parent)
+    : QLabel(parent), spokenTitle_(spokenTitle) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(false);
     setTextInteractionFlags(Qt::NoTextInteraction);
     setFont(scoreboardFont());
+    setAccessibleName(spokenTitle_);
 }
 
 void ScoreLabel::setCaption(const QString &caption) {
     caption_ = caption;
-    setText(displayText(caption));
+    const QString shown = displayText(caption);
+    setText(shown);
+    setAccessibleName(spoken::scoreName(spokenTitle_, shown));
 }
 
 void ScoreLabel::setForeColor(const QColor &color) {

@@ -88,7 +88,7 @@ class HostileNamesTest : public QObject {
         QVERIFY2(std::none_of(shown.begin(), shown.end(), isUnshowable),
                  "a control character reaches the screen");
 
-        ui::ScoreLabel oneLine;
+        ui::ScoreLabel oneLine{QString()};
         oneLine.setFont(label->font());
         oneLine.setCaption("x");
         // Fallback fonts (emoji, Hebrew) may be taller; a second line doubles it.
