@@ -18,7 +18,9 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title) {
     QInputDialog dialog(parent_);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setWindowTitle(titleOrProgram(title));
-    dialog.setLabelText(prompt);
+    // The prompt's label marks a keyboard shortcut with "&": double every one
+    // so the prompt shows as written.
+    dialog.setLabelText(QString(prompt).replace(u'&', QStringLiteral("&&")));
     dialog.setInputMode(QInputDialog::TextInput);
     if (dialog.exec() != QDialog::Accepted) {
         return {};

@@ -1,5 +1,7 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -10,6 +12,7 @@
 #include "ui/click_area.h"
 #include "ui/fakes.h"
 #include "ui/form1.h"
+#include "ui/prompts.h"
 #include "ui/score_label.h"
 #include "ui/window_driver.h"
 
@@ -28,12 +31,17 @@ public:
         timer_.start(20);
     }
     QStringList titles;
+    QStringList prompts;  // as shown (and read out) by each input box
 
 private:
     void answerOpenDialog() {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *input = qobject_cast<QInputDialog *>(modal)) {
             titles << input->windowTitle();
+            const QLabel *label = input->findChild<QLabel *>();
+            prompts << (label ? QAccessible::queryAccessibleInterface(const_cast<QLabel *>(label))
+                                    ->text(QAccessible::Name)
+                              : QString());
             input->setTextValue(answers_.isEmpty() ? QString() : answers_.takeFirst());
             input->accept();
         } else if (auto *message = qobject_cast<QMessageBox *>(modal)) {
@@ -100,6 +108,9 @@ private slots:
         QVERIFY(!run.journal.contains(kOpeningCue));
         // The question and the draw message carry the program's title.
         QCOMPARE(run.answerer.titles.mid(2), (QStringList{"Tavrin Dropline", "Tavrin Dropline"}));
+        // Every prompt shows exactly as written, the question's "&" included.
+        QCOMPARE(run.answerer.prompts, (QStringList{ui::prompts::kFirstName, ui::prompts::kSecondName,
+                                                    ui::prompts::kNewPlayers}));
     }
 
     void returningFromTheAboutWindowSoundsTheOpeningCue() {
