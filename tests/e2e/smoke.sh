@@ -43,19 +43,5 @@ echo "red share of the winner line: before $before, after $after"
 awk -v b="$before" -v a="$after" 'BEGIN { exit !(b < 0.001 && a > 0.02) }' ||
     die "the winner line did not turn red"
 
-xdotool key --clearmodifiers ctrl+q
-farewell="$(wait_window '^Form3$')"
-eval "$(xdotool getwindowgeometry --shell "$farewell")"
-# The Exit area: x 112..193, y 160..193 of the farewell window.
-xdotool mousemove --sync $((X + 150)) $((Y + 175)) click 1
-
-for _ in $(seq 50); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$GAME_PID" 2>/dev/null && die "the program did not end after Exit"
-status=0
-wait "$GAME_PID" || status=$?
-GAME_PID=""
-[[ "$status" -eq 0 ]] || die "exit status $status"
+leave_and_exit
 echo "end to end: passed"

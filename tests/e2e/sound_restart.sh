@@ -87,16 +87,5 @@ watch_streams
 heard_after 0 1 0 1 0 1 || die "no disc was heard after the server's return"
 echo "ok: discs are heard again after the server's return, the game never restarted"
 
-xdotool key --clearmodifiers ctrl+q
-farewell="$(wait_window '^Form3$')"
-eval "$(xdotool getwindowgeometry --shell "$farewell")"
-xdotool mousemove --sync $((X + 150)) $((Y + 175)) click 1
-for _ in $(seq 50); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-done
-status=0
-wait "$GAME_PID" || status=$?
-GAME_PID=""
-[[ "$status" -eq 0 ]] || die "exit status $status"
+leave_and_exit
 echo "sound restart: passed"

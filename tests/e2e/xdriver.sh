@@ -71,6 +71,26 @@ click_column() {
     click_client $((192 + 2 + $1 * 627 / 10 + 31)) 40
 }
 
+# leave_and_exit: leaves the game with Ctrl+Q, clicks the farewell's Exit area
+# and checks that the game ($GAME_PID) ends at once with status 0.
+leave_and_exit() {
+    xdotool key --clearmodifiers ctrl+q
+    local farewell
+    farewell="$(wait_window '^Form3$')"
+    eval "$(xdotool getwindowgeometry --shell "$farewell")"
+    # The Exit area: x 112..193, y 160..193 of the farewell window.
+    xdotool mousemove --sync $((X + 150)) $((Y + 175)) click 1
+    for _ in $(seq 50); do
+        kill -0 "$GAME_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$GAME_PID" 2>/dev/null && die "the program did not end after Exit"
+    local status=0
+    wait "$GAME_PID" || status=$?
+    GAME_PID=""
+    [[ "$status" -eq 0 ]] || die "exit status $status"
+}
+
 # red_share X Y W H FILE: fraction (0..1) of pure-red pixels in a part of a screenshot.
 red_share() {
     convert "$5" -crop "${3}x${4}+${1}+${2}" +repage -fuzz 25% -fill white -opaque '#FF0000' \

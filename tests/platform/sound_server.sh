@@ -28,6 +28,16 @@ sound_server_tools() {
     esac
 }
 
+# wait_socket PATH: waits up to 5 s for a server to listen at PATH.
+wait_socket() {
+    local i
+    for i in $(seq 1 50); do
+        [[ -S "$1" ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 start_sound_server() {
     sound_server_kind="$1" sound_server_work="$2"
     export XDG_RUNTIME_DIR="$sound_server_work/runtime" HOME="$sound_server_work/home"
@@ -54,19 +64,11 @@ start_sound_server() {
                 export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
                 $guard dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" 2>>"$log" &
                 sound_server_bus_pid=$!
-                local i
-                for i in $(seq 1 50); do
-                    [[ -S "$XDG_RUNTIME_DIR/bus" ]] && break
-                    sleep 0.1
-                done
+                wait_socket "$XDG_RUNTIME_DIR/bus"
             fi
             $guard pipewire 2>>"$log" &
             server_pids=($!)
-            local i
-            for i in $(seq 1 50); do
-                [[ -S "$XDG_RUNTIME_DIR/pipewire-0" ]] && break
-                sleep 0.1
-            done
+            wait_socket "$XDG_RUNTIME_DIR/pipewire-0"
             $guard wireplumber 2>>"$log" &
             server_pids+=($!)
             $guard pipewire-pulse 2>>"$log" &
