@@ -22,7 +22,8 @@ readonly SETTLE_MS=500
 
 work="$(mktemp -d)"
 cleanup() {
-    [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
+    # Waited for: a server still shutting down removes the next one's socket.
+    [[ -n "${XVFB_PID:-}" ]] && { kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; } || true
     rm -rf "$work"
 }
 trap cleanup EXIT

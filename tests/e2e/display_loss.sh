@@ -12,7 +12,7 @@ readonly end_limit_s=10
 work="$(mktemp -d)"
 cleanup() {
     [[ -n "${GAME_PID:-}" ]] && kill -KILL "$GAME_PID" 2>/dev/null || true
-    [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT

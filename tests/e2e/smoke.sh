@@ -11,7 +11,7 @@ binary="$1"
 work="$(mktemp -d)"
 cleanup() {
     [[ -n "${GAME_PID:-}" ]] && kill "$GAME_PID" 2>/dev/null || true
-    [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -22,7 +22,7 @@ events_pid=""
 cleanup() {
     [[ -n "${GAME_PID:-}" ]] && kill "$GAME_PID" 2>/dev/null || true
     [[ -n "$events_pid" ]] && kill "$events_pid" 2>/dev/null || true
-    [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
+    stop_xvfb
     stop_sound_server
     rm -rf "$work"
 }

@@ -24,6 +24,16 @@ start_xvfb() {
     rm -f "$fd_file"
 }
 
+# stop_xvfb: ends the X server and waits until it is gone: a server still
+# shutting down removes the socket of the next one that takes its display.
+stop_xvfb() {
+    if [[ -n "${XVFB_PID:-}" ]]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+        XVFB_PID=""
+    fi
+}
+
 # wait_window REGEX: prints the id of the visible window whose title matches.
 wait_window() {
     local id
