@@ -2,25 +2,21 @@
 
 #include <QTimer>
 
-#include "ui/picture_canvas.h"
+#include "side_window.h"
 
 namespace dropline::platform {
 class CuePlayer;
-}
-namespace dropline::ui {
-class ClickArea;
 }
 
 namespace dropline::app {
 
 // The farewell window. It sounds the opening cue when it loads; its timer or
 // its Exit area ends the program.
-class Form3 : public ui::PictureCanvas {
+class Form3 : public SideWindow {
     Q_OBJECT
 public:
     explicit Form3(platform::CuePlayer &cues, QWidget *parent = nullptr);
 
-    ui::ClickArea *label1() const { return label1_; }
     QTimer *timer1() { return &timer1_; }
 
 signals:
@@ -33,7 +29,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    ui::ClickArea *label1_;
     QTimer timer1_;
 };
 

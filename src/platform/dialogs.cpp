@@ -22,6 +22,10 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title) {
     // so the prompt shows as written.
     dialog.setLabelText(QString(prompt).replace(u'&', QStringLiteral("&&")));
     dialog.setInputMode(QInputDialog::TextInput);
+    // A screen reader says the dialog's description as the dialog opens. The
+    // prompt is also the name of the focused field, but that one goes unsaid
+    // when the screen reader lags behind the key that opened the dialog.
+    dialog.setAccessibleDescription(prompt);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }

@@ -1,8 +1,10 @@
 #include "artwork.h"
 
+#include <QFile>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 #include <memory>
 
 namespace dropline::ui {
@@ -68,6 +70,25 @@ QIcon Artwork::icon(const QString &resource) {
         icon.addPixmap(render(svg, QSize(side, side), 1.0));
     }
     return icon;
+}
+
+QStringList Artwork::words(const QString &resource) {
+    QFile file(resource);
+    QStringList lines;
+    if (!file.open(QIODevice::ReadOnly)) {
+        return lines;
+    }
+    QXmlStreamReader svg(&file);
+    while (!svg.atEnd()) {
+        if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"text") {
+            const QString line =
+                svg.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+            if (!line.isEmpty() && !lines.contains(line)) {
+                lines << line;
+            }
+        }
+    }
+    return lines;
 }
 
 }  // namespace dropline::ui

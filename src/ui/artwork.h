@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 // Pictures drawn from the game's vector artwork, rendered once per device
 // pixel ratio and reused.
@@ -18,6 +19,9 @@ public:
     static QPixmap pixmap(const QString &resource, qreal devicePixelRatio);
     // A window icon drawn from the picture at the usual icon sizes.
     static QIcon icon(const QString &resource);
+    // The words drawn in the picture, in drawing order, each line once (a
+    // word drawn again as its own shadow or outline is not repeated).
+    static QStringList words(const QString &resource);
 };
 
 }  // namespace dropline::ui

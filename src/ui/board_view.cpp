@@ -1,7 +1,9 @@
 #include "board_view.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "artwork.h"
 #include "game/board.h"
@@ -12,6 +14,30 @@ namespace {
 
 constexpr int kBorderWidth = 2;  // standard sunken 3-D border
 constexpr qreal kLineWidth = 1;  // one logical pixel
+
+// The column a number key names, or -1.
+int numberedColumn(int key) {
+    const int column = key - Qt::Key_1;
+    return column >= 0 && column < kColumns ? column : -1;
+}
+
+bool isDropKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+           key == Qt::Key_Down;
+}
+
+// How far Left and Right move the current column.
+int columnStep(int key) {
+    return key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+}
+
+// To assistive technology the board is a canvas: a drawn picture holding the
+// column buttons. (As a frame, the default for its class, screen readers
+// take it for a window.)
+QAccessibleInterface *boardAccessible(const QString &, QObject *object) {
+    auto *board = qobject_cast<BoardView *>(object);
+    return board ? new QAccessibleWidget(board, QAccessible::Canvas) : nullptr;
+}
 
 }  // namespace
 
@@ -45,6 +71,8 @@ private:
 
 BoardView::BoardView(const TwipsRect &place, const QString &picture, QWidget *parent)
     : QFrame(parent), place_(place), drawingArea_(new DrawingArea(picture, *this, this)) {
+    [[maybe_unused]] static const bool factoryInstalled =
+        (QAccessible::installFactory(boardAccessible), true);
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setLineWidth(kBorderWidth);
     setFocusPolicy(Qt::StrongFocus);
@@ -52,10 +80,29 @@ BoardView::BoardView(const TwipsRect &place, const QString &picture, QWidget *pa
     drawingArea_->setGeometry(contentsRect());
 }
 
+void BoardView::setCurrentColumn(int column) {
+    current_ = std::clamp(column, 0, kColumns - 1);
+}
+
+bool BoardView::isBoardKey(const QKeyEvent &event) {
+    const int key = event.key();
+    return numberedColumn(key) >= 0 || isDropKey(key) || columnStep(key) != 0;
+}
+
 void BoardView::keyPressEvent(QKeyEvent *event) {
-    const int column = event->key() - Qt::Key_1;
-    if (column >= 0 && column < kColumns && !event->isAutoRepeat()) {
-        emit columnKeyPressed(column);
+    const int key = event->key();
+    if (const int step = columnStep(key); step != 0) {
+        setCurrentColumn(current_ + step);
+        emit columnChosen(current_);
+        return;
+    }
+    // Holding a key down drops one disc, not a column's worth.
+    if (isBoardKey(*event) && !event->isAutoRepeat()) {
+        const int numbered = numberedColumn(key);
+        if (numbered >= 0) {
+            setCurrentColumn(numbered);
+        }
+        emit columnKeyPressed(current_);
         return;
     }
     QFrame::keyPressEvent(event);

@@ -26,9 +26,21 @@ public:
     void line(const QLineF &twips);
     const std::vector<QLineF> &lines() const { return lines_; }
 
+    // The column that Left, Right and the drop keys work on: the last one
+    // chosen by key or played into.
+    int currentColumn() const { return current_; }
+    void setCurrentColumn(int column);
+
+    // Whether the board answers this key while it has the keyboard focus.
+    static bool isBoardKey(const QKeyEvent &event);
+
 signals:
-    // Keys 1 to 5 pressed while the board has the keyboard focus.
+    // A disc is to drop into the column: keys 1 to 5 name it; Return, Enter,
+    // Space and Down take the current column.
     void columnKeyPressed(int column);
+    // Left or Right chose the current column (at either edge, the same one
+    // again).
+    void columnChosen(int column);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -38,6 +50,7 @@ private:
     TwipsRect place_;
     QWidget *drawingArea_;
     std::vector<QLineF> lines_;
+    int current_ = 0;
 };
 
 }  // namespace dropline::ui

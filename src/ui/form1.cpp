@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 
 #include "activation_watcher.h"
+#include "announcer.h"
 #include "artwork.h"
 #include "board_view.h"
 #include "click_area.h"
@@ -72,6 +74,7 @@ void Form1::buildDesign() {
 
     client_ = new PictureCanvas(form1::kArtwork, form1::kBackColor, this);
     setCentralWidget(client_);
+    announcer_ = new Announcer(client_);
     auto &c = controls_;
 
     // Created bottom-most first, so each control lies above the ones before it.
@@ -160,27 +163,78 @@ void Form1::Form_Load() {
     // A key works exactly as a click on the column's target.
     connect(board, &BoardView::columnKeyPressed, this,
             [this](int column) { controls_.col[column]->click(); });
+    connect(board, &BoardView::columnChosen, this,
+            [this](int column) { announcer_->say(spoken::columnName(game_, column)); });
     describeBoard();
 }
 
 void Form1::col_Click(int index) {
+    const Colour mover = game_.toMove();
     const DropResult result = game_.drop(index);
     switch (result.kind) {
         case DropResult::Kind::Ignored:
+            return;
         case DropResult::Kind::ColumnFull:
+            controls_.Picture1->setCurrentColumn(index);
+            announcer_->say(spoken::columnFull(index, spokenPlayer(mover)));
             return;
         case DropResult::Kind::Draw:
             dialogs_.msgBox(texts::kDraw);
             showReset();
             return;
         case DropResult::Kind::Placed:
+            controls_.Picture1->setCurrentColumn(index);
             placeDisc(result.disc);
             if (result.winner) {
                 announceWin(*result.winner);
             }
+            // Said once the win cue is over, as the winner line appears.
+            announcer_->say(spoken::placed(result.disc, spokenPlayer(mover)) + u' ' + spokenTurn());
             cues_.play(Cue::Click);
             return;
     }
+}
+
+QString Form1::spokenPlayer(Colour colour) const {
+    const ScoreLabel *name = colour == Colour::Red ? controls_.Label1 : controls_.Label2;
+    return spoken::player(colour, name->caption());
+}
+
+// Whose turn it is, or the winner while a won game is on the board.
+QString Form1::spokenTurn() const {
+    if (game_.winnerMessage()) {
+        return controls_.winner->caption().trimmed();
+    }
+    return spoken::toMove(spokenPlayer(game_.toMove()));
+}
+
+// The score panel as it reads: red's lines, blue's, then the winner line.
+QString Form1::spokenScoreboard() const {
+    const auto &c = controls_;
+    QStringList lines;
+    for (const ScoreLabel *label : {c.Label1, c.rstep, c.rwinned, c.Label2, c.bstep, c.bwinned}) {
+        lines << label->accessibleName();
+    }
+    if (!c.winner->caption().isEmpty()) {
+        lines << c.winner->accessibleName();
+    }
+    return spoken::sentences(lines);
+}
+
+void Form1::keyPressEvent(QKeyEvent *event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && !event->isAutoRepeat()) {
+        if (event->key() == Qt::Key_S) {
+            announcer_->say(spokenScoreboard());
+            return;
+        }
+        if (event->key() == Qt::Key_T ||
+            (!controls_.Picture1->isEnabled() && BoardView::isBoardKey(*event))) {
+            announcer_->say(spokenTurn());
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 // What the board holds, for assistive technology: each column target names

@@ -17,6 +17,7 @@ class Dialogs;
 namespace dropline::ui {
 
 class ActivationWatcher;
+class Announcer;
 class BoardView;
 class ClickArea;
 class DiscImage;
@@ -78,6 +79,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // S reads the scoreboard, T says whose turn it is; the board's own keys
+    // reach the window while a won game keeps the board disabled.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildDesign();
@@ -88,6 +92,10 @@ private:
     void announceWin(Colour colour);
     void showReset();
     void describeBoard();
+    // What a screen reader says of the players, the turn and the scoreboard.
+    QString spokenPlayer(Colour colour) const;
+    QString spokenTurn() const;
+    QString spokenScoreboard() const;
 
     // Runs a command of the window's buttons, menus or keys, unless another
     // one is still waiting for a dialog or the win cue. The toolkit's modality
@@ -106,6 +114,7 @@ private:
     platform::Dialogs &dialogs_;
     PictureCanvas *client_ = nullptr;
     ActivationWatcher *activation_ = nullptr;
+    Announcer *announcer_ = nullptr;
     Form1Controls controls_;
     Game game_;
     BoardGeometry geometry_;

@@ -12,6 +12,13 @@ QString colourName(Colour colour) {
     return colour == Colour::Red ? QStringLiteral("red") : QStringLiteral("blue");
 }
 
+QString capitalised(QString text) {
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text;
+}
+
 QString columnTitle(int column) {
     return QStringLiteral("Column %1").arg(column + 1);
 }
@@ -55,6 +62,41 @@ QString discName(const PlacedDisc &disc) {
         .arg(colourName(disc.colour))
         .arg(disc.column + 1)
         .arg(disc.row + 1);
+}
+
+QString player(Colour colour, const QString &name) {
+    const QString colourWord = capitalised(colourName(colour));
+    const QString shown = name.trimmed();
+    return shown.isEmpty() ? colourWord : QStringLiteral("%1, %2").arg(colourWord, shown);
+}
+
+QString placed(const PlacedDisc &disc, const QString &player) {
+    return QStringLiteral("%1: column %2, row %3.")
+        .arg(player)
+        .arg(disc.column + 1)
+        .arg(disc.row + 1);
+}
+
+QString toMove(const QString &player) {
+    return QStringLiteral("%1, to move.").arg(player);
+}
+
+QString columnFull(int column, const QString &player) {
+    return QStringLiteral("%1 is full. %2, still to move.").arg(columnTitle(column), player);
+}
+
+QString sentences(const QStringList &lines) {
+    QStringList closed;
+    for (const QString &line : lines) {
+        const QString text = line.trimmed();
+        if (text.isEmpty()) {
+            continue;
+        }
+        const QChar last = text.back();
+        const bool ends = last == u'.' || last == u'!' || last == u'?';
+        closed << (ends ? text : text + u'.');
+    }
+    return closed.join(u' ');
 }
 
 }  // namespace dropline::ui::spoken

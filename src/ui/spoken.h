@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "game/board.h"
 
@@ -43,5 +44,18 @@ QString boardDescription(const Game &game);
 // A placed disc by colour and cell, rows counted from the bottom:
 // "red disc, column 3, row 2".
 QString discName(const PlacedDisc &disc);
+
+// What the board says as play goes on. A player is a colour and the name
+// typed for it, when there is one: "Red, Ann", or "Red".
+QString player(Colour colour, const QString &name);
+// "Red, Ann: column 3, row 2."
+QString placed(const PlacedDisc &disc, const QString &player);
+// "Blue, Bob, to move."
+QString toMove(const QString &player);
+// "Column 3 is full. Blue, Bob, still to move."
+QString columnFull(int column, const QString &player);
+// Lines read one after another, each closed as a sentence:
+// "Player 1, red: Ann. Step, red: 0."
+QString sentences(const QStringList &lines);
 
 }  // namespace dropline::ui::spoken

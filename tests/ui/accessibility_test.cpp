@@ -22,8 +22,8 @@ void pressThroughAccessibility(QAbstractButton *button) {
 
 }  // namespace
 
-// What a screen reader meets in the main window is checked end to end through
-// AT-SPI (tests/e2e/atspi_play.py); here, what that test cannot time.
+// What a screen reader meets and says is checked end to end with Orca
+// (tests/e2e/orca_play.py); here, what that test cannot time.
 class AccessibilityTest : public QObject {
     Q_OBJECT
 

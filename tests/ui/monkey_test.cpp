@@ -154,8 +154,17 @@ class MonkeyTest : public QObject {
             const int column = below(kColumns);
             note(QString("column %1").arg(column));
             clickIn(c().col[column], "column");
-        } else if (roll < 62) {
+        } else if (roll < 58) {
             clickIn(&form(), "main window");
+        } else if (roll < 62) {
+            // The keys of the board and of the side windows, to whatever is active.
+            static constexpr std::pair<Qt::Key, const char *> kKeys[] = {
+                {Qt::Key_1, "1"},         {Qt::Key_5, "5"},           {Qt::Key_Left, "Left"},
+                {Qt::Key_Right, "Right"}, {Qt::Key_Down, "Down"},     {Qt::Key_Return, "Return"},
+                {Qt::Key_Space, "Space"}, {Qt::Key_Escape, "Escape"}, {Qt::Key_S, "S"},
+                {Qt::Key_T, "T"}};
+            const auto &[pressed, name] = kKeys[below(std::size(kKeys))];
+            key(pressed, Qt::NoModifier, name);
         } else if (roll < 66) {
             clickIn(c().Picture1, "board");
         } else if (roll < 70) {
@@ -170,8 +179,6 @@ class MonkeyTest : public QObject {
             key(Qt::Key_Q, Qt::ControlModifier, "Ctrl+Q");
         } else if (roll < 80) {
             key(Qt::Key_F1, Qt::NoModifier, "F1");
-        } else if (roll < 81) {
-            key(Qt::Key_Escape, Qt::NoModifier, "Escape");
         } else if (roll < 84) {
             note("menu item newgame");
             c().newgame->trigger();

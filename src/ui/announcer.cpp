@@ -1,0 +1,91 @@
+#include "announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace dropline::ui {
+
+namespace {
+
+// Entries kept alive, the latest among them.
+constexpr std::size_t kKeptEntries = 3;
+
+// An unseen widget: no size, no paint, no mouse.
+class Unseen : public QWidget {
+public:
+    explicit Unseen(QWidget *parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+    }
+};
+
+// The container of the entries. As a status bar it keeps screen readers
+// from naming the entries' role after each message.
+class StatusLine : public Unseen {
+public:
+    using Unseen::Unseen;
+};
+
+// One message of the status line.
+class Entry : public Unseen {
+public:
+    using Unseen::Unseen;
+    // Only the latest entry is in sight, and focused.
+    bool latest = true;
+};
+
+class EntryAccessible : public QAccessibleWidget {
+public:
+    explicit EntryAccessible(Entry *entry) : QAccessibleWidget(entry, QAccessible::StaticText) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const bool latest = static_cast<const Entry *>(widget())->latest;
+        state.invisible = !latest;
+        state.focusable = true;
+        state.focused = latest && widget()->isActiveWindow();
+        return state;
+    }
+};
+
+QAccessibleInterface *announcerAccessible(const QString &, QObject *object) {
+    if (auto *entry = dynamic_cast<Entry *>(object)) {
+        return new EntryAccessible(entry);
+    }
+    if (auto *line = dynamic_cast<StatusLine *>(object)) {
+        return new QAccessibleWidget(line, QAccessible::StatusBar);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Announcer::Announcer(QWidget *host) : QObject(host), line_(new StatusLine(host)) {
+    [[maybe_unused]] static const bool factoryInstalled =
+        (QAccessible::installFactory(announcerAccessible), true);
+    line_->show();
+}
+
+void Announcer::say(const QString &message) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    for (const QPointer<QWidget> &older : entries_) {
+        if (older) {
+            static_cast<Entry *>(older.data())->latest = false;
+        }
+    }
+    while (entries_.size() >= kKeptEntries) {
+        delete entries_.front();
+        entries_.pop_front();
+    }
+    auto *entry = new Entry(line_);
+    entry->setAccessibleName(message);
+    entry->show();
+    entries_.emplace_back(entry);
+    QAccessibleEvent focus(entry, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+}  // namespace dropline::ui

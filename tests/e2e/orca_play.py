@@ -1,0 +1,211 @@
+"""End to end with the Orca screen reader, played by keys alone as a blind
+player does, asserting what Orca says: the name prompts, each disc with its
+colour, player, column and row and who moves next, the columns read with
+Left and Right, a full column, the win, the scoreboard and the turn on
+demand, a new game with new players, a drawn game and its message, the about
+window's words and its closing, the farewell's words and its Exit, and a
+clean exit. One disc is dropped by a screen reader's press on a column
+button, which is what a click does; every object showing is named.
+Usage: /usr/bin/python3 orca_play.py PATH-TO-tavrin-dropline"""
+
+import os
+import signal
+import sys
+
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from orca_session import SKIP, Session, TestFailure, missing_tools, poll  # noqa: E402
+
+APP = "Tavrin Dropline"
+# Debian 12's AT-SPI calls a push button "push button", Debian 13's "button".
+BUTTON_ROLES = ("push button", "button")
+# A full board with no four in a row: columns 1..5, one drop each, red first.
+DRAWN_GAME = "3132232313141521545245454"
+WIN = "Congratulations!! Red Player Wins"
+
+
+class Accessibility:
+    """The game as an accessibility client sees it, beside Orca."""
+
+    def __init__(self, pyatspi):
+        self.pyatspi = pyatspi
+
+    def app(self):
+        desktop = self.pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == APP:
+                return app
+        desktop.clear_cache()  # not there yet: ask the registry afresh next time
+        return None
+
+    def showing(self, thing):
+        try:
+            return thing.getState().contains(self.pyatspi.STATE_SHOWING)
+        except Exception:
+            return False
+
+    def all(self, root=None):
+        """Every showing object under `root` (the application by default)."""
+        root = root or self.app()
+        found = []
+        if root is None:
+            return found
+        try:
+            children = [child for child in root if child is not None]
+        except Exception:
+            return found
+        for child in children:
+            if self.showing(child):
+                found.append(child)
+                found.extend(self.all(child))
+        return found
+
+    def press_button(self, prefix):
+        """Presses the showing button whose name begins with `prefix`, as a
+        screen reader's activation (or a click) does."""
+        def button():
+            for thing in self.all():
+                try:
+                    if thing.getRoleName() in BUTTON_ROLES and thing.name.startswith(prefix):
+                        return thing
+                except Exception:
+                    continue
+            return None
+        found = poll(f"a button named {prefix!r}", button)
+        action = found.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        action.doAction(names.index("Press"))
+
+    def expect_everything_named(self):
+        """Every showing object without children (labels, buttons, discs) has
+        a name."""
+        unnamed = [thing.getRoleName() for thing in self.all()
+                   if thing.childCount == 0 and not thing.name
+                   and thing.getRoleName() not in ("separator", "filler")]
+        if unnamed:
+            raise TestFailure(f"showing objects without a name: {unnamed}")
+
+
+class Player:
+    """Plays by keys and listens to Orca."""
+
+    def __init__(self, session):
+        self.session = session
+        self.speech = session.speech
+
+    def key(self, key, says):
+        self.session.keys(key)
+        return self.speech.expect(says)
+
+    def answer(self, prompt, text, then):
+        """Waits for the prompt to be spoken, types `text` and Return, and
+        waits for what comes next to be spoken."""
+        self.speech.expect(prompt)
+        self.session.type(text)
+        self.key("Return", then)
+
+
+def spoken_player(colour, name):
+    return f"{colour}, {name}"
+
+
+def play(session, accessibility):
+    player = Player(session)
+    speech = session.speech
+    ann, bob = spoken_player("Red", "Ann"), spoken_player("Blue", "Bob")
+
+    player.answer(" First Player's Name", "Ann", then=" Second Player's Name")
+    session.type("Bob")
+    player.key("Return", "Board")
+
+    # Column 5 filled and one press more; the turn stays with blue.
+    movers = [ann, bob]
+    for row in range(1, 6):
+        mover, waiting = movers[(row - 1) % 2], movers[row % 2]
+        player.key("5", f"{mover}: column 5, row {row}. {waiting}, to move")
+    player.key("5", f"Column 5 is full. {bob}, still to move")
+
+    # Left reads the columns; at the edge the same column is read again.
+    player.key("Left", "Column 4: empty")
+    for _ in range(3):
+        session.keys("Left")
+    speech.expect("Column 1: empty")
+    player.key("Left", "Column 1: empty")
+    player.key("Return", f"{bob}: column 1, row 1. {ann}, to move")
+    # A press on the column's button, as a click on the board.
+    accessibility.press_button("Column 2:")
+    speech.expect(f"{ann}: column 2, row 1. {bob}, to move")
+    player.key("1", f"{bob}: column 1, row 2. {ann}, to move")
+    player.key("Right", "Column 2: red")
+    player.key("Right", "Column 3: empty")
+    player.key("space", f"{ann}: column 3, row 1. {bob}, to move")
+    player.key("1", f"{bob}: column 1, row 3. {ann}, to move")
+    player.key("Right", "Column 2: red")
+    player.key("Right", "Column 3: red")
+    player.key("Right", "Column 4: empty")
+    player.key("Down", f"{ann}: column 4, row 1. {WIN}")
+
+    player.key("s", "Player 1, red: Ann. Step, red: 6. Winned, red: 1. "
+                    "Player 2, blue: Bob. Step, blue: 5. Winned, blue: 0. "
+                    f"Winner: {WIN}")
+    player.key("t", WIN)
+    player.key("2", WIN)  # the won board takes no disc, and says why
+    accessibility.expect_everything_named()
+
+    player.key("ctrl+n", " New players?")
+    session.type("y")
+    player.key("Return", " First Player's First Name")
+    session.type("Cy")
+    player.key("Return", " Second Player's First Name")
+    session.type("Di")
+    player.key("Return", "Board")
+    cy, di = spoken_player("Red", "Cy"), spoken_player("Blue", "Di")
+    player.key("t", f"{cy}, to move")
+
+    filled = [0] * 5
+    for move, column in enumerate(map(int, DRAWN_GAME)):
+        filled[column - 1] += 1
+        mover, waiting = (cy, di) if move % 2 == 0 else (di, cy)
+        player.key(str(column), f"{mover}: column {column}, row {filled[column - 1]}. "
+                                f"{waiting}, to move")
+    player.key("3", " Both of you have reached a draw, Play a new game")
+    player.key("Return", "Board")
+    player.key("s", "Step, red: 0. Winned, red: 0")
+
+    player.key("F1", "Programming: the Tavrin Dropline developers. "
+                     "Artwork: the Tavrin Dropline developers. tavrin-dropline.example.org. OK")
+    player.key("Escape", "Board")
+    player.key("F1", "Programming: the Tavrin Dropline developers")
+    player.key("Return", "Board")
+
+    player.key("ctrl+q", "Thank you for playing Tavrin Dropline! "
+                         "Visit us at tavrin-dropline.example.org. More games are on their way. Exit")
+    session.keys("Return")
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__.splitlines()[-1])
+    missing = missing_tools()
+    if missing:
+        print("skipped: missing", ", ".join(missing))
+        sys.exit(SKIP)
+    # A timeout from ctest still ends everything this test started.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
+
+    with Session() as session:
+        import pyatspi
+        game = session.start_game(sys.argv[1])
+        try:
+            play(session, Accessibility(pyatspi))
+            poll("the game to end after Exit", lambda: game.poll() is not None, 5)
+            if game.returncode != 0:
+                raise TestFailure(f"exit status {game.returncode}")
+        except TestFailure:
+            print(session.game_output(), file=sys.stderr)
+            raise
+    print("Orca play: passed")
+
+
+if __name__ == "__main__":
+    main()
