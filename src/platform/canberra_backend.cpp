@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "platform/canberra_library.h"
-#include "platform/desktop_sound_theme.h"
+#include "platform/desktop_sound_settings.h"
 #include "platform/sound_log.h"
 
 namespace dropline::platform {
@@ -37,6 +37,13 @@ public:
     CanberraBackend &operator=(const CanberraBackend &) = delete;
 
     SoundStart start(const char *themeEvent, FinishHandler onFinished) override {
+        // The desktop's switch, read at each sound so that flipping it counts
+        // from the next one. While it is off the server is not even asked, and
+        // a failed start ends the win's wait at once.
+        if (!desktopEventSounds()) {
+            qCDebug(lcDroplineSound) << "event sounds are off on this desktop";
+            return SoundStart::Failed;
+        }
         // A connection found dead is replaced at once, so the first cue after
         // the server's return is heard.
         for (int attempt = 0; attempt < 2; ++attempt) {

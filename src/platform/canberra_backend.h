@@ -7,7 +7,8 @@
 
 // The desktop's sound server through libcanberra, on the PulseAudio driver
 // (which PipeWire's PulseAudio service also serves) unless CANBERRA_DRIVER
-// names another. Each sound comes from the desktop's sound theme. The
+// names another. Each sound comes from the desktop's sound theme; while the
+// desktop has event sounds switched off, every start fails at once. The
 // connection is opened at the first sound and opened again when the server
 // has gone away; without a server every start fails at once.
 

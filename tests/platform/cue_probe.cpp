@@ -33,6 +33,9 @@ int main(int argc, char **argv) {
     dropline::platform::CanberraCuePlayer player;
     std::string line;
     while (std::getline(std::cin, line)) {
+        // The game's event loop runs between moves, and with it the desktop's
+        // setting changes come in (GSettings' file monitor): so here too.
+        QCoreApplication::processEvents();
         bool known = false;
         for (const NamedCue &named : kNamedCues) {
             if (line == named.name) {

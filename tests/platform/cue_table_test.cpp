@@ -8,7 +8,7 @@
 #include <set>
 
 #include "platform/cues.h"
-#include "platform/desktop_sound_theme.h"
+#include "platform/desktop_sound_settings.h"
 
 namespace dropline::platform {
 namespace {

@@ -10,7 +10,9 @@
 #  - the server killed while the win cue plays: the cue returns at once;
 #  - while the server is away cues return at once, and once it is back (the
 #    same running player, never restarted) the win cue is heard again;
-#  - a theme picked while the player runs is used from the next cue on.
+#  - a theme picked while the player runs is used from the next cue on;
+#  - with the desktop's event sounds off the win cue returns at once and plays
+#    nothing; switched on while the player runs, the next win cue is heard.
 # Usage: sound_server_test.sh pulseaudio|pipewire CUE_PROBE
 # Exits 77 (skipped) when the server cannot be started here.
 set -euo pipefail
@@ -73,8 +75,15 @@ with wave.open(sys.argv[1], "wb") as out:
 PY
     return 0
 }
-# The desktop settings that name a theme.
-name_gnome_theme() { printf "[org/gnome/desktop/sound]\ntheme-name='%s'\n" "$2" >"$1/.config/glib-2.0/settings/keyfile"; }
+# The desktop settings that name a theme; GNOME's also switch event sounds
+# (true or false) when given a third argument.
+name_gnome_theme() {
+    local keyfile="$1/.config/glib-2.0/settings/keyfile"
+    printf "[org/gnome/desktop/sound]\ntheme-name='%s'\n" "$2" >"$keyfile"
+    if [[ -n "${3:-}" ]]; then
+        echo "event-sounds=$3" >>"$keyfile"
+    fi
+}
 name_kde_theme() { printf '[Sounds]\nTheme=%s\n' "$2" >"$1/.config/kdeglobals"; }
 
 # start_probe HOME [VAR=VALUE...]: a running player in that home, fed through
@@ -114,11 +123,12 @@ answer() {
     echo "no answer from the player" >&2
     return 1
 }
-# played_file EVENT: waits (up to 5 s) for a stream of EVENT on the server and
-# prints the file it plays; prints nothing when none comes.
+# played_file EVENT [POLLS]: waits (up to 5 s, or POLLS times 50 ms) for a
+# stream of EVENT on the server and prints the file it plays; prints nothing
+# when none comes.
 played_file() {
     local i
-    for i in $(seq 1 100); do
+    for i in $(seq 1 "${2:-100}"); do
         local file
         file="$(timeout 2 pactl list sink-inputs 2>/dev/null | awk -v event="$1" '
             /^Sink Input #/ { id = ""; file = "" }
@@ -208,6 +218,26 @@ for attempt in $(seq 1 10); do
 done
 check "the next win cue comes from the new theme (${file:-none}, attempt $attempt)" \
     [ "$file" == "$freedesktop/complete.oga" ]
+stop_probe
+
+echo "== $kind: the desktop's event sounds off, then switched on, the same player"
+name_gnome_theme "$gnome_home" dropline-long false
+start_probe "$gnome_home" XDG_CURRENT_DESKTOP=GNOME
+send win
+answer
+streams="$(timeout 2 pactl list short sink-inputs | wc -l)"
+# A win sound started would hold the cue for its 2.5 s and still be playing.
+check "event sounds off: the win cue returned in ${ms} ms" [ "$ms" -lt "$at_once_ms" ]
+check "event sounds off: no stream on the server ($streams)" [ "$streams" -eq 0 ]
+name_gnome_theme "$gnome_home" dropline-long true
+file=""
+for attempt in $(seq 1 20); do
+    send win
+    file="$(played_file complete 20)"  # a cue still muted starts none: 1 s is enough
+    answer
+    [[ -n "$file" ]] && break
+done
+check "switched on: the next win cue is heard (${file:-none}, attempt $attempt)" [ "$file" == "$long_file" ]
 stop_probe
 
 echo "== $kind: the theme each desktop names"

@@ -2,7 +2,7 @@
 // as a keyword.
 #include <gio/gio.h>
 
-#include "platform/desktop_sound_theme.h"
+#include "platform/desktop_sound_settings.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -15,6 +15,7 @@ namespace {
 
 constexpr const char *kGnomeSoundSchema = "org.gnome.desktop.sound";
 constexpr const char *kGnomeThemeKey = "theme-name";
+constexpr const char *kGnomeEventSoundsKey = "event-sounds";
 const QString kKdeConfigFile = QStringLiteral("kdeglobals");
 const QString kKdeThemeKey = QStringLiteral("Sounds/Theme");
 
@@ -49,6 +50,7 @@ public:
             !resolveFunction(library, "g_settings_schema_unref", schemaUnref_) ||
             !resolveFunction(library, "g_settings_new_full", settingsNewFull_) ||
             !resolveFunction(library, "g_settings_get_string", getString_) ||
+            !resolveFunction(library, "g_settings_get_boolean", getBoolean_) ||
             !resolveFunction(library, "g_free", free_)) {
             qCDebug(lcDroplineSound) << "no GSettings:" << library.errorString();
             return;
@@ -59,20 +61,25 @@ public:
             qCDebug(lcDroplineSound) << kGnomeSoundSchema << "is not installed";
             return;
         }
-        if (schemaHasKey_(schema, kGnomeThemeKey)) {
-            settings_ = settingsNewFull_(schema, nullptr, nullptr);
-        }
+        // Reading a key the installed schema lacks would abort the program.
+        hasTheme_ = schemaHasKey_(schema, kGnomeThemeKey);
+        hasEventSounds_ = schemaHasKey_(schema, kGnomeEventSoundsKey);
+        settings_ = settingsNewFull_(schema, nullptr, nullptr);
         schemaUnref_(schema);
     }
 
     QByteArray theme() const {
-        if (!settings_) {
+        if (!settings_ || !hasTheme_) {
             return {};
         }
         gchar *value = getString_(settings_, kGnomeThemeKey);
         QByteArray theme(value);
         free_(value);
         return theme;
+    }
+
+    bool eventSounds() const {
+        return !settings_ || !hasEventSounds_ || getBoolean_(settings_, kGnomeEventSoundsKey);
     }
 
 private:
@@ -82,13 +89,16 @@ private:
     decltype(&g_settings_schema_unref) schemaUnref_ = nullptr;
     decltype(&g_settings_new_full) settingsNewFull_ = nullptr;
     decltype(&g_settings_get_string) getString_ = nullptr;
+    decltype(&g_settings_get_boolean) getBoolean_ = nullptr;
     decltype(&g_free) free_ = nullptr;
     GSettings *settings_ = nullptr;  // kept for the program's life
+    bool hasTheme_ = false;
+    bool hasEventSounds_ = false;
 };
 
-QByteArray gnomeSoundTheme() {
+const GnomeSoundSettings &gnomeSoundSettings() {
     static const GnomeSoundSettings settings;
-    return settings.theme();
+    return settings;
 }
 
 // A theme is a folder name under sounds/: nothing that could step out of it.
@@ -101,9 +111,13 @@ bool isThemeName(const QByteArray &name) {
 QByteArray desktopSoundTheme() {
     QByteArray theme = onKde() ? kdeSoundTheme() : QByteArray();
     if (theme.isEmpty()) {
-        theme = gnomeSoundTheme();
+        theme = gnomeSoundSettings().theme();
     }
     return isThemeName(theme) ? theme : QByteArray(kFallbackSoundTheme);
+}
+
+bool desktopEventSounds() {
+    return gnomeSoundSettings().eventSounds();
 }
 
 }  // namespace dropline::platform
