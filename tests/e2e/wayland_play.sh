@@ -74,6 +74,17 @@ if [[ ${#switch_user[@]} -gt 0 ]]; then
     fi
 fi
 
+# A sanitized build reads its options from these, and its leak suppressions
+# from a file, which goes where the test user can read it.
+sanitizer_options=()
+for option in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    value="${!option:-}"
+    if [[ "$value" =~ suppressions=([^:]+) ]]; then
+        install -m 644 "${BASH_REMATCH[1]}" "$work/$option.supp"
+        value="${value/${BASH_REMATCH[1]}/$work/$option.supp}"
+    fi
+    [[ -n "$value" ]] && sanitizer_options+=("$option=$value")
+done
 wayland_display=""
 swaysock=""
 # as_test_user: sets `as_session`, what runs a command as the test user with
@@ -82,7 +93,7 @@ swaysock=""
 # command's own pid, which the clean-up ends.)
 as_test_user() {
     as_session=("${switch_user[@]}" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8
-        HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
+        HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" "${sanitizer_options[@]}"
         ${wayland_display:+WAYLAND_DISPLAY="$wayland_display"} ${swaysock:+SWAYSOCK="$swaysock"})
 }
 # run_as [VAR=VALUE...] COMMAND...: runs COMMAND that way and waits for it.
@@ -111,30 +122,33 @@ done
 run_as swaymsg -t get_version >/dev/null || die "sway did not start"
 
 # views: a line for each window sway shows: its id, the shell that made it
-# (xdg_shell for a native Wayland client) and its title.
+# (xdg_shell for a native Wayland client), whether it has the keyboard focus,
+# and its title.
 views() {
     run_as swaymsg -t get_tree | python3 -c '
 import json, sys
 def walk(node):
     if node.get("pid"):
-        print(node["id"], node.get("shell"), node.get("name"), sep="\t")
+        print(node["id"], node.get("shell"), node.get("focused"), node.get("name"), sep="\t")
     for child in node.get("nodes", []) + node.get("floating_nodes", []):
         walk(child)
 walk(json.load(sys.stdin))'
 }
-# wait_view TITLE: waits (10 s at most) for a window titled TITLE and sets
+# wait_view TITLE [focused]: waits (10 s at most) for a window titled TITLE
+# (with "focused": until it has the keyboard focus, where the keys go) and sets
 # `view` to its id and `shell` to its shell.
 wait_view() {
     local found deadline=$((SECONDS + 10))
     while ((SECONDS < deadline)); do
-        found="$(views | awk -F'\t' -v title="$1" '$3 == title { print $1, $2; exit }')"
+        found="$(views | awk -F'\t' -v title="$1" -v focused="${2:-}" \
+            '$4 == title && (focused == "" || $3 == "True") { print $1, $2; exit }')"
         if [[ -n "$found" ]]; then
             read -r view shell <<<"$found"
             return 0
         fi
         sleep 0.1
     done
-    die "no window titled '$1'"
+    die "no ${2:+focused }window titled '$1'"
 }
 # wait_gone ID: waits (5 s at most) until window ID has closed.
 wait_gone() {
@@ -150,7 +164,7 @@ wait_gone() {
 press() { run_as wtype -k Shift_L "$@"; }
 # answer_prompt NAME: types NAME into the names prompt and confirms it.
 answer_prompt() {
-    wait_view "$names_title"
+    wait_view "$names_title" focused
     press "$1" -k Return
     wait_gone "$view"
 }
@@ -176,13 +190,13 @@ for _ in $(seq 21); do
     keys+=(-k 1)
 done
 press "${keys[@]}"
-wait_view "$draw_title"
+wait_view "$draw_title" focused
 press -k Return
 wait_gone "$view"
 echo "ok: 26 keys on the board made the draw"
 
 press -k F1
-wait_view "$about_title"
+wait_view "$about_title" focused
 press -k Escape
 wait_gone "$view"
 echo "ok: F1 opened the about window, Escape closed it"
@@ -190,14 +204,18 @@ echo "ok: F1 opened the about window, Escape closed it"
 run_as swaymsg "[con_id=$main] focus" >/dev/null
 
 press -M ctrl -k q -m ctrl
-wait_view "$farewell_title"
+wait_view "$farewell_title" focused
 echo "ok: Ctrl+Q opened the farewell"
+# Return ends the program at once, long before the farewell's 10 s timer: its
+# window goes. The process then gets time to finish (a sanitized build checks
+# for leaks on the way out).
 press -k Return
-for _ in $(seq 50); do
+wait_gone "$view"
+for _ in $(seq 300); do
     kill -0 "$game_pid" 2>/dev/null || break
     sleep 0.1
 done
-kill -0 "$game_pid" 2>/dev/null && die "the program did not end at the farewell's Return"
+kill -0 "$game_pid" 2>/dev/null && die "the program did not end after the farewell closed"
 status=0
 wait "$game_pid" || status=$?
 game_pid=""
