@@ -3,9 +3,10 @@ player does, asserting what Orca says: the name prompts, each disc with its
 colour, player, column and row and who moves next, the columns read with
 Left and Right, a full column, the win, the scoreboard and the turn on
 demand, a new game with new players, a drawn game and its message, the about
-window's words and its closing, the farewell's words and its Exit, and a
-clean exit. One disc is dropped by a screen reader's press on a column
-button, which is what a click does; every object showing is named.
+window's words and its closing by Escape and Space, the farewell's words and
+its Exit by Return, and a clean exit. One disc is dropped by a screen
+reader's press on a column button, which is what a click does; every object
+showing is named.
 Usage: /usr/bin/python3 orca_play.py PATH-TO-tavrin-dropline"""
 
 import os
@@ -97,12 +98,6 @@ class Player:
         self.session.keys(key)
         return self.speech.expect(says)
 
-    def answer(self, prompt, text, then):
-        """Waits for the prompt to be spoken, types `text` and Return, and
-        waits for what comes next to be spoken."""
-        self.speech.expect(prompt)
-        self.session.type(text)
-        self.key("Return", then)
 
 
 def spoken_player(colour, name):
@@ -114,7 +109,9 @@ def play(session, accessibility):
     speech = session.speech
     ann, bob = spoken_player("Red", "Ann"), spoken_player("Blue", "Bob")
 
-    player.answer(" First Player's Name", "Ann", then=" Second Player's Name")
+    speech.expect(" First Player's Name")
+    session.type("Ann")
+    player.key("Return", " Second Player's Name")
     session.type("Bob")
     player.key("Return", "Board")
 
@@ -176,7 +173,7 @@ def play(session, accessibility):
                      "Artwork: the Tavrin Dropline developers. tavrin-dropline.example.org. OK")
     player.key("Escape", "Board")
     player.key("F1", "Programming: the Tavrin Dropline developers")
-    player.key("Return", "Board")
+    player.key("space", "Board")
 
     player.key("ctrl+q", "Thank you for playing Tavrin Dropline! "
                          "Visit us at tavrin-dropline.example.org. More games are on their way. Exit")
