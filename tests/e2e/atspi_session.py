@@ -94,8 +94,12 @@ class Session:
 
     def _start_display(self):
         read_end, write_end = os.pipe()
+        # -noreset: without it the server starts afresh whenever its last
+        # client leaves, and on Debian 13 the game then found no display in
+        # about one run in three.
         self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                     "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
+                    stderr=subprocess.DEVNULL)
         os.close(write_end)
         display = self._read_line(read_end, "Xvfb to start")
         self.env["DISPLAY"] = f":{display}"
