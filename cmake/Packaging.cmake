@@ -94,8 +94,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${DROPLINE_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcanberra is loaded at run time, so dpkg-shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libcanberra0, sound-theme-freedesktop, fonts-dejavu-core")
-# Sound through PulseAudio, and Wine's Tahoma for the scoreboard (DejaVu stands in without it).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, fonts-wine")
+# Sound through PulseAudio, Wine's Tahoma for the scoreboard (DejaVu stands in
+# without it), and Qt's Wayland platform plugin for a Wayland desktop (XWayland
+# stands in without it).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, fonts-wine, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

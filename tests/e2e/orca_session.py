@@ -173,8 +173,10 @@ class Session:
 
     def _start_display(self):
         read_end, write_end = os.pipe()
+        # -noreset: a server that resets when its last client leaves can
+        # refuse the next one while it does.
         self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                     "-nolisten", "tcp"], pass_fds=(write_end,))
+                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
         os.close(write_end)
         display = self._read_line(read_end, "Xvfb to start")
         self.env["DISPLAY"] = f":{display}"
