@@ -71,10 +71,9 @@ QString player(Colour colour, const QString &name) {
 }
 
 QString placed(const PlacedDisc &disc, const QString &player) {
+    // One arg() for all: a name holding "%2" stays as typed.
     return QStringLiteral("%1: column %2, row %3.")
-        .arg(player)
-        .arg(disc.column + 1)
-        .arg(disc.row + 1);
+        .arg(player, QString::number(disc.column + 1), QString::number(disc.row + 1));
 }
 
 QString toMove(const QString &player) {

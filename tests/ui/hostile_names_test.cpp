@@ -1,6 +1,6 @@
 // Players may type anything as a name. Whatever they type is shown as plain
 // text on one line, cut off at the right edge of its label, and nothing else
-// in the window moves or changes.
+// in the window moves or changes; a screen reader hears it as typed.
 
 #include <QAction>
 #include <QTest>
@@ -10,6 +10,7 @@
 #include "ui/picture_canvas.h"
 #include "ui/prompts.h"
 #include "ui/score_label.h"
+#include "ui/spoken.h"
 
 using namespace dropline;
 using namespace dropline::testing;
@@ -166,6 +167,16 @@ private slots:
         c.newgame->trigger();
         QVERIFY(dialogs.answers.empty());
         checkOnlyTheNamesChanged(*window, name, before, placesBefore);
+    }
+
+    // A screen reader hears a name as typed, whatever placeholders it holds.
+    void spokenAsTyped() {
+        const QString name = "%1 %2 %3 &amp;";
+        const QString red = ui::spoken::player(Colour::Red, name);
+        const PlacedDisc disc{.image = 0, .column = 2, .row = 1, .colour = Colour::Red};
+        QCOMPARE(ui::spoken::placed(disc, red), "Red, %1 %2 %3 &amp;: column 3, row 2.");
+        QCOMPARE(ui::spoken::columnFull(4, red),
+                 "Column 5 is full. Red, %1 %2 %3 &amp;, still to move.");
     }
 };
 
