@@ -1,5 +1,6 @@
 #include "side_window.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 
 #include "ui/activation_watcher.h"
@@ -23,7 +24,8 @@ SideWindow::SideWindow(const Design &design, QWidget *parent)
 
 bool SideWindow::event(QEvent *event) {
     const bool handled = ui::PictureCanvas::event(event);
-    if (event->type() == QEvent::WindowActivate) {
+    // The picture's words are read only when a screen reader listens.
+    if (event->type() == QEvent::WindowActivate && QAccessible::isActive()) {
         announcer_->say(ui::spoken::sentences(ui::Artwork::words(picture())));
     }
     return handled;

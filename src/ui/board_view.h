@@ -26,9 +26,8 @@ public:
     void line(const QLineF &twips);
     const std::vector<QLineF> &lines() const { return lines_; }
 
-    // The column that Left, Right and the drop keys work on: the last one
-    // chosen by key or played into.
-    int currentColumn() const { return current_; }
+    // Sets the column that Left, Right and the drop keys work on: the last
+    // one chosen by key or played into.
     void setCurrentColumn(int column);
 
     // Whether the board answers this key while it has the keyboard focus.
