@@ -1,5 +1,7 @@
 #include "form2.h"
 
+#include <QCoreApplication>
+
 #include "ui/artwork.h"
 #include "ui/click_area.h"
 #include "ui/form1_design.h"
@@ -9,7 +11,8 @@
 namespace dropline::app {
 
 Form2::Form2(QWidget *parent)
-    : SideWindow({.caption = ui::form2::kCaption,
+    : SideWindow({.caption = QCoreApplication::translate(ui::form2::kCaptionContext,
+                                                         ui::form2::kCaption),
                   .clientSize = ui::form2::kClientSize,
                   .backColor = ui::form2::kBackColor,
                   .artwork = ui::form2::kArtwork,

@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QLibraryInfo>
 
 #include "config.h"
+#include "language.h"
 #include "platform/canberra_cue_player.h"
 #include "platform/dialogs.h"
 #include "program.h"
@@ -15,6 +17,8 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setDesktopFileName(QString::fromUtf8(dropline::config::kAppId));
     // Every way out passes through the farewell window, which ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    dropline::app::installTranslations(QLocale::system(),
+                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     dropline::platform::CanberraCuePlayer cues;
     dropline::platform::QtDialogs dialogs;

@@ -13,7 +13,7 @@ namespace dropline::app {
 
 SideWindow::SideWindow(const Design &design, QWidget *parent)
     : ui::PictureCanvas(design.artwork, design.backColor, parent),
-      label1_(new ui::ClickArea(design.buttonName, this)),
+      label1_(new ui::ClickArea(ui::spoken::translated(design.buttonName), this)),
       announcer_(new ui::Announcer(this)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(design.caption);

@@ -20,12 +20,12 @@ class SideWindow : public ui::PictureCanvas {
     Q_OBJECT
 public:
     struct Design {
-        const char *caption;
+        QString caption;
         QSize clientSize;
         QColor backColor;
         const char *artwork;
         ui::TwipsRect button;
-        const char *buttonName;  // what a screen reader calls the drawn button
+        const char *buttonName;  // what a screen reader calls the drawn button (spoken::)
     };
 
     explicit SideWindow(const Design &design, QWidget *parent = nullptr);

@@ -4,8 +4,9 @@
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QXmlStreamReader>
 #include <memory>
+
+#include "drawn_words.h"
 
 namespace dropline::ui {
 
@@ -24,13 +25,18 @@ size_t qHash(const Key &key, size_t seed) {
 // Sizes at which the window icon is drawn.
 constexpr int kIconSizes[] = {16, 24, 32, 48, 64};
 
-// Each picture is parsed once and its renderings kept for the whole run:
-// there are few and they are small.
+QByteArray design(const QString &resource) {
+    QFile file(resource);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Each picture is parsed once, with its words in the player's language, and
+// its renderings kept for the whole run: there are few and they are small.
 QSvgRenderer &renderer(const QString &resource) {
     static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
     auto &slot = renderers[resource];
     if (!slot) {
-        slot = std::make_shared<QSvgRenderer>(resource);
+        slot = std::make_shared<QSvgRenderer>(drawn_words::localized(design(resource)));
     }
     return *slot;
 }
@@ -73,19 +79,11 @@ QIcon Artwork::icon(const QString &resource) {
 }
 
 QStringList Artwork::words(const QString &resource) {
-    QFile file(resource);
     QStringList lines;
-    if (!file.open(QIODevice::ReadOnly)) {
-        return lines;
-    }
-    QXmlStreamReader svg(&file);
-    while (!svg.atEnd()) {
-        if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"text") {
-            const QString line =
-                svg.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
-            if (!line.isEmpty() && !lines.contains(line)) {
-                lines << line;
-            }
+    for (const drawn_words::Word &word : drawn_words::words(design(resource))) {
+        const QString line = word.text.simplified();
+        if (!line.isEmpty() && !lines.contains(line)) {
+            lines << line;
         }
     }
     return lines;

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -45,6 +46,11 @@ ScoreLabel *scoreLabel(QWidget *parent, const TwipsRect &rect, const QString &sp
     return label;
 }
 
+// A message of the rules, in the player's language.
+QString message(const char *text) {
+    return QCoreApplication::translate(texts::kContext, text);
+}
+
 }  // namespace
 
 Form1::Form1(platform::CuePlayer &cues, platform::Dialogs &dialogs, QWidget *parent)
@@ -82,13 +88,14 @@ void Form1::buildDesign() {
     c.red = new DiscImage(form1::kRedDisc, form1::kRedImage, client_);
     c.blue->hide();
     c.red->hide();
-    c.newbutton = place(new ClickArea(spoken::kNewGame, client_), form1::kNewbutton);
-    c.aboutbutton = place(new ClickArea(spoken::kAbout, client_), form1::kAboutbutton);
-    c.exitbutton = place(new ClickArea(spoken::kExit, client_), form1::kExitbutton);
+    using spoken::translated;
+    c.newbutton = place(new ClickArea(translated(spoken::kNewGame), client_), form1::kNewbutton);
+    c.aboutbutton = place(new ClickArea(translated(spoken::kAbout), client_), form1::kAboutbutton);
+    c.exitbutton = place(new ClickArea(translated(spoken::kExit), client_), form1::kExitbutton);
     using spoken::scoreTitle;
     const Colour red = Colour::Red;
     const Colour blue = Colour::Blue;
-    c.winner = scoreLabel(client_, form1::kWinner, spoken::kWinner, {});
+    c.winner = scoreLabel(client_, form1::kWinner, translated(spoken::kWinner), {});
     c.Label1 =
         scoreLabel(client_, form1::kLabel1, scoreTitle(spoken::kPlayer1, red), {}, form1::kRed);
     c.Label2 =
@@ -103,7 +110,7 @@ void Form1::buildDesign() {
                            form1::kZero, form1::kBlue);
 
     c.Picture1 = new BoardView(form1::kPicture1, form1::kBoardArtwork, client_);
-    c.Picture1->setAccessibleName(spoken::kBoard);
+    c.Picture1->setAccessibleName(translated(spoken::kBoard));
     QWidget *board = c.Picture1->drawingArea();
     c.oval[0] = new DiscImage(form1::kRedDisc, form1::kOval0, board);
     c.oval[0]->hide();
@@ -117,16 +124,21 @@ void Form1::buildDesign() {
 
 void Form1::buildMenus() {
     auto &c = controls_;
-    QMenu *game = menuBar()->addMenu(form1::kGameMenu);
-    c.newgame =
-        game->addAction(form1::kNewItem, this, [this] { command(&Form1::newbutton_Click); });
+    const auto tr = [](const char *context, const char *text) {
+        return QCoreApplication::translate(context, text);
+    };
+    QMenu *game = menuBar()->addMenu(tr(form1::kMenuBarContext, form1::kGameMenu));
+    c.newgame = game->addAction(tr(form1::kGameMenuContext, form1::kNewItem), this,
+                                [this] { command(&Form1::newbutton_Click); });
     c.newgame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     game->addSeparator();
-    c.exgame = game->addAction(form1::kExitItem, this, [this] { command(&Form1::exgame_Click); });
+    c.exgame = game->addAction(tr(form1::kGameMenuContext, form1::kExitItem), this,
+                               [this] { command(&Form1::exgame_Click); });
     c.exgame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *about = menuBar()->addMenu(form1::kAboutMenu);
-    c.abt = about->addAction(form1::kAboutItem, this, [this] { command(&Form1::abt_Click); });
+    QMenu *about = menuBar()->addMenu(tr(form1::kMenuBarContext, form1::kAboutMenu));
+    c.abt = about->addAction(tr(form1::kAboutMenuContext, form1::kAboutItem), this,
+                             [this] { command(&Form1::abt_Click); });
     c.abt->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
@@ -179,7 +191,7 @@ void Form1::col_Click(int index) {
             announcer_->say(spoken::columnFull(index, spokenPlayer(mover)));
             return;
         case DropResult::Kind::Draw:
-            dialogs_.msgBox(texts::kDraw);
+            dialogs_.msgBox(message(texts::kDraw));
             showReset();
             return;
         case DropResult::Kind::Placed:
@@ -268,7 +280,7 @@ void Form1::announceWin(Colour colour) {
     const bool red = colour == Colour::Red;
     cues_.play(Cue::Win);
     c.winner->setForeColor(red ? form1::kRed : form1::kBlue);
-    c.winner->setCaption(red ? texts::kRedWins : texts::kBlueWins);
+    c.winner->setCaption(message(red ? texts::kRedWins : texts::kBlueWins));
     (red ? c.rwinned : c.bwinned)->setCaption(QString::number(game_.wins(colour)));
     c.Picture1->setEnabled(false);
 }
@@ -290,9 +302,11 @@ void Form1::newbutton_Click() {
     cues_.play(Cue::Click);
     game_.newGame();
     showReset();
-    if (dialogs_.inputBox(prompts::kNewPlayers) == prompts::kYes) {
-        c.Label1->setCaption(dialogs_.inputBox(prompts::kFirstFirstName, prompts::kNamesTitle));
-        c.Label2->setCaption(dialogs_.inputBox(prompts::kSecondFirstName, prompts::kNamesTitle));
+    using prompts::translated;
+    if (prompts::isYes(dialogs_.inputBox(translated(prompts::kNewPlayers)))) {
+        const QString title = translated(prompts::kNamesTitle);
+        c.Label1->setCaption(dialogs_.inputBox(translated(prompts::kFirstFirstName), title));
+        c.Label2->setCaption(dialogs_.inputBox(translated(prompts::kSecondFirstName), title));
         game_.newPlayers();
         c.rwinned->setCaption(form1::kZero);
         c.bwinned->setCaption(form1::kZero);
@@ -322,8 +336,10 @@ void Form1::Form_Activate() {
     auto &c = controls_;
     cues_.play(Cue::Opening);
     if (!namesasked_) {
-        c.Label1->setCaption(dialogs_.inputBox(prompts::kFirstName, prompts::kNamesTitle));
-        c.Label2->setCaption(dialogs_.inputBox(prompts::kSecondName, prompts::kNamesTitle));
+        using prompts::translated;
+        const QString title = translated(prompts::kNamesTitle);
+        c.Label1->setCaption(dialogs_.inputBox(translated(prompts::kFirstName), title));
+        c.Label2->setCaption(dialogs_.inputBox(translated(prompts::kSecondName), title));
         namesasked_ = true;
     }
 }

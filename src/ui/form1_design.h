@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QSize>
+#include <QtGlobal>
 
 #include "twips.h"
 
@@ -48,11 +49,17 @@ inline constexpr const char *kBlueDisc = ":/artwork/disc-blue.svg";
 // Texts at design.
 inline constexpr const char *kZero = "0";
 
-// Menu bar.
-inline constexpr const char *kGameMenu = "&Game";
-inline constexpr const char *kNewItem = "&New";
-inline constexpr const char *kExitItem = "E&xit";
-inline constexpr const char *kAboutMenu = "&About";
-inline constexpr const char *kAboutItem = "&About";
+// Menu bar. The menus are marked for the translators under "MenuBar", and
+// each menu's items under a context of its own, so that access keys that
+// must differ are seen together.
+inline constexpr const char *kMenuBarContext = "MenuBar";
+inline constexpr const char *kGameMenu = QT_TRANSLATE_NOOP("MenuBar", "&Game");
+inline constexpr const char *kAboutMenu = QT_TRANSLATE_NOOP("MenuBar", "&About");
+inline constexpr const char *kGameMenuContext = "GameMenu";
+inline constexpr const char *kNewItem = QT_TRANSLATE_NOOP("GameMenu", "&New");
+inline constexpr const char *kExitItem = QT_TRANSLATE_NOOP("GameMenu", "E&xit");
+inline constexpr const char *kAboutMenuContext = "AboutMenu";
+//: Opens the credits.
+inline constexpr const char *kAboutItem = QT_TRANSLATE_NOOP("AboutMenu", "&About");
 
 }  // namespace dropline::ui::form1

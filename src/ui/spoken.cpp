@@ -1,5 +1,6 @@
 #include "spoken.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "game/game.h"
@@ -8,8 +9,36 @@ namespace dropline::ui::spoken {
 
 namespace {
 
+// Marks that close a sentence, in the scripts the game is translated into.
+constexpr char16_t kSentenceEnds[] = u".!?\u3002\uFF01\uFF1F\u061F";
+
+// A phrase marked below, in the player's language.
+QString phrase(const char *text, const char *disambiguation = nullptr) {
+    return QCoreApplication::translate(kContext, text, disambiguation);
+}
+
+// Phrases whose English is the same but whose use is not.
+struct Marked {
+    const char *text;
+    const char *disambiguation;
+};
+//: A word of the score panel, then the colour of its values: "Step, red".
+constexpr Marked kScoreTitle = QT_TRANSLATE_NOOP3("Spoken", "%1, %2", "score title");
+//: A player: the colour of the discs, then the name typed: "Red, Ann".
+constexpr Marked kPlayer = QT_TRANSLATE_NOOP3("Spoken", "%1, %2", "player");
+
+QString phrase(const Marked &marked) {
+    return phrase(marked.text, marked.disambiguation);
+}
+
+//: Closes a sentence that has no mark of its own.
+constexpr const char *kFullStop = QT_TRANSLATE_NOOP("Spoken", ".");
+//: Between two sentences.
+constexpr const char *kSentenceGap = QT_TRANSLATE_NOOP("Spoken", " ");
+
 QString colourName(Colour colour) {
-    return colour == Colour::Red ? QStringLiteral("red") : QStringLiteral("blue");
+    return colour == Colour::Red ? phrase(QT_TRANSLATE_NOOP("Spoken", "red"))
+                                 : phrase(QT_TRANSLATE_NOOP("Spoken", "blue"));
 }
 
 QString capitalised(QString text) {
@@ -19,34 +48,45 @@ QString capitalised(QString text) {
     return text;
 }
 
-QString columnTitle(int column) {
-    return QStringLiteral("Column %1").arg(column + 1);
+QString number(int value) {
+    return QString::number(value);
 }
 
 }  // namespace
 
+QString translated(const char *word) {
+    return phrase(word);
+}
+
 QString scoreTitle(const char *word, Colour colour) {
-    return QStringLiteral("%1, %2").arg(QLatin1String(word), colourName(colour));
+    return phrase(kScoreTitle).arg(phrase(word), colourName(colour));
 }
 
 QString scoreName(const QString &title, const QString &shown) {
     const QString value = shown.trimmed();
-    return value.isEmpty() ? title : QStringLiteral("%1: %2").arg(title, value);
+    //: A score label: its title, then what it shows: "Step, red: 4".
+    return value.isEmpty() ? title : phrase(QT_TRANSLATE_NOOP("Spoken", "%1: %2")).arg(title, value);
 }
 
 QString columnName(const Game &game, int column) {
     const int filled = game.colfill(column);
     if (filled == 0) {
-        return QStringLiteral("%1: empty").arg(columnTitle(column));
+        return phrase(QT_TRANSLATE_NOOP("Spoken", "Column %1: empty")).arg(column + 1);
     }
     QStringList discs;
     for (int row = 0; row < filled; ++row) {
         discs << colourName(game.redcell(cellIndex(column, row)) ? Colour::Red : Colour::Blue);
     }
-    const QString free =
-        filled == kRows ? QStringLiteral("full") : QStringLiteral("%1 free").arg(kRows - filled);
-    return QStringLiteral("%1: %2; %3")
-        .arg(columnTitle(column), discs.join(QLatin1String(", ")), free);
+    const QString free = filled == kRows
+                             ? phrase(QT_TRANSLATE_NOOP("Spoken", "full"))
+                             : QCoreApplication::translate("Spoken", "%n free",
+                                                           "empty cells of a column", kRows - filled);
+    //: A column, its discs from the bottom up, and its free cells:
+    //: "Column 3: red, blue; 3 free".
+    return phrase(QT_TRANSLATE_NOOP("Spoken", "Column %1: %2; %3"))
+        .arg(number(column + 1),
+             //: Between the colours of a column's discs.
+             discs.join(phrase(QT_TRANSLATE_NOOP("Spoken", ", "))), free);
 }
 
 QString boardDescription(const Game &game) {
@@ -54,48 +94,51 @@ QString boardDescription(const Game &game) {
     for (int column = 0; column < kColumns; ++column) {
         columns << columnName(game, column);
     }
-    return columns.join(QLatin1String(". "));
+    return columns.join(phrase(kFullStop) + phrase(kSentenceGap));
 }
 
 QString discName(const PlacedDisc &disc) {
-    return QStringLiteral("%1 disc, column %2, row %3")
-        .arg(colourName(disc.colour))
-        .arg(disc.column + 1)
-        .arg(disc.row + 1);
+    const QString name = disc.colour == Colour::Red
+                             ? phrase(QT_TRANSLATE_NOOP("Spoken", "red disc, column %1, row %2"))
+                             : phrase(QT_TRANSLATE_NOOP("Spoken", "blue disc, column %1, row %2"));
+    return name.arg(number(disc.column + 1), number(disc.row + 1));
 }
 
 QString player(Colour colour, const QString &name) {
     const QString colourWord = capitalised(colourName(colour));
     const QString shown = name.trimmed();
-    return shown.isEmpty() ? colourWord : QStringLiteral("%1, %2").arg(colourWord, shown);
+    return shown.isEmpty() ? colourWord : phrase(kPlayer).arg(colourWord, shown);
 }
 
 QString placed(const PlacedDisc &disc, const QString &player) {
     // One arg() for all: a name holding "%2" stays as typed.
-    return QStringLiteral("%1: column %2, row %3.")
-        .arg(player, QString::number(disc.column + 1), QString::number(disc.row + 1));
+    //: Where a player's disc landed; rows count from the bottom.
+    return phrase(QT_TRANSLATE_NOOP("Spoken", "%1: column %2, row %3."))
+        .arg(player, number(disc.column + 1), number(disc.row + 1));
 }
 
 QString toMove(const QString &player) {
-    return QStringLiteral("%1, to move.").arg(player);
+    return phrase(QT_TRANSLATE_NOOP("Spoken", "%1, to move.")).arg(player);
 }
 
 QString columnFull(int column, const QString &player) {
-    return QStringLiteral("%1 is full. %2, still to move.").arg(columnTitle(column), player);
+    //: A click on a full column places nothing; the same player moves.
+    return phrase(QT_TRANSLATE_NOOP("Spoken", "Column %1 is full. %2, still to move."))
+        .arg(number(column + 1), player);
 }
 
 QString sentences(const QStringList &lines) {
+    const QString fullStop = phrase(kFullStop);
     QStringList closed;
     for (const QString &line : lines) {
         const QString text = line.trimmed();
         if (text.isEmpty()) {
             continue;
         }
-        const QChar last = text.back();
-        const bool ends = last == u'.' || last == u'!' || last == u'?';
-        closed << (ends ? text : text + u'.');
+        const bool ends = QStringView(kSentenceEnds).contains(text.back());
+        closed << (ends ? text : text + fullStop);
     }
-    return closed.join(u' ');
+    return closed.join(phrase(kSentenceGap));
 }
 
 }  // namespace dropline::ui::spoken

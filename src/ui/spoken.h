@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include "game/board.h"
 
@@ -13,23 +14,41 @@ struct PlacedDisc;
 // What a screen reader says where a sighted player reads the artwork: the
 // drawn buttons, the words drawn on the score panel, the board and its discs.
 // None of these words is ever drawn; the artwork carries its own.
+//
+// Every phrase is marked for the translators under "Spoken" and said in the
+// player's language.
 
 namespace dropline::ui::spoken {
 
+inline constexpr const char *kContext = "Spoken";
+
 // The buttons drawn in the three windows' artwork.
-inline constexpr const char *kNewGame = "New Game";
-inline constexpr const char *kAbout = "About";
-inline constexpr const char *kExit = "Exit";
-inline constexpr const char *kOk = "OK";
+//: The big button that starts a new game, as drawn.
+inline constexpr const char *kNewGame = QT_TRANSLATE_NOOP("Spoken", "New Game");
+//: The big button that shows the credits, as drawn.
+inline constexpr const char *kAbout = QT_TRANSLATE_NOOP("Spoken", "About");
+//: The button that leaves the game, and the farewell window's button.
+inline constexpr const char *kExit = QT_TRANSLATE_NOOP("Spoken", "Exit");
+//: The button that closes the credits.
+inline constexpr const char *kOk = QT_TRANSLATE_NOOP("Spoken", "OK");
 
 // The score panel's drawn words, without their colons, and the winner line.
-inline constexpr const char *kPlayer1 = "Player 1";
-inline constexpr const char *kPlayer2 = "Player 2";
-inline constexpr const char *kStep = "Step";
-inline constexpr const char *kWinned = "Winned";
-inline constexpr const char *kWinner = "Winner";
+//: As drawn on the score panel, without its colon.
+inline constexpr const char *kPlayer1 = QT_TRANSLATE_NOOP("Spoken", "Player 1");
+//: As drawn on the score panel, without its colon.
+inline constexpr const char *kPlayer2 = QT_TRANSLATE_NOOP("Spoken", "Player 2");
+//: As drawn on the score panel, without its colon: the discs placed in this game.
+inline constexpr const char *kStep = QT_TRANSLATE_NOOP("Spoken", "Step");
+//: As drawn on the score panel, without its colon: the games won.
+inline constexpr const char *kWinned = QT_TRANSLATE_NOOP("Spoken", "Winned");
+//: The line of the score panel that shows who won.
+inline constexpr const char *kWinner = QT_TRANSLATE_NOOP("Spoken", "Winner");
 
-inline constexpr const char *kBoard = "Board";
+//: The board, as a screen reader names it.
+inline constexpr const char *kBoard = QT_TRANSLATE_NOOP("Spoken", "Board");
+
+// One of the words above in the player's language.
+QString translated(const char *word);
 
 // A drawn word with the colour of the values beside it: "Step, red".
 QString scoreTitle(const char *word, Colour colour);

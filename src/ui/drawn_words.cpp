@@ -1,0 +1,197 @@
+#include "drawn_words.h"
+
+#include <QCoreApplication>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace dropline::ui::drawn_words {
+
+namespace {
+
+// A few rounds are enough: a font shrunk by the ratio of the widths fits, or
+// nearly, as glyphs do not scale quite evenly.
+constexpr int kFitRounds = 4;
+// How much wider than its place a text may be and still count as fitting.
+constexpr double kTolerance = 0.01;
+
+// One <text> element of a picture.
+struct TextElement {
+    qsizetype begin = 0;  // where the element starts and ends in the picture
+    qsizetype end = 0;
+    QXmlStreamAttributes attributes;
+    QString text;  // in the player's language
+    QRectF place;
+    bool changed = false;
+    double scale = 1;
+    double shift = 0;  // along x, in the text's own units
+};
+
+QStringView placeOf(const QXmlStreamAttributes &attributes) {
+    return attributes.value(QLatin1String(kNamespace), QLatin1String("place"));
+}
+
+QRectF parsePlace(QStringView value) {
+    const QList<QStringView> numbers = value.split(u' ', Qt::SkipEmptyParts);
+    if (numbers.size() != 4) {
+        return {};
+    }
+    return {numbers[0].toDouble(), numbers[1].toDouble(), numbers[2].toDouble(),
+            numbers[3].toDouble()};
+}
+
+// The picture's texts, or nothing when it cannot be read.
+std::vector<TextElement> parse(const QString &svg) {
+    std::vector<TextElement> texts;
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd()) {
+        const qsizetype begin = reader.characterOffset();
+        if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != u"text") {
+            continue;
+        }
+        TextElement element;
+        element.begin = begin;
+        element.attributes = reader.attributes();
+        element.place = parsePlace(placeOf(element.attributes));
+        const QString source =
+            reader.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        element.end = reader.characterOffset();
+        element.text = QCoreApplication::translate(kContext, source.toUtf8().constData());
+        element.changed = element.text != source;
+        texts.push_back(std::move(element));
+    }
+    if (reader.hasError()) {
+        return {};
+    }
+    // Every element must lie where the reader says: otherwise leave the
+    // picture alone rather than cut it up wrongly.
+    for (const TextElement &element : texts) {
+        if (!QStringView(svg).mid(element.begin).startsWith(u"<text") ||
+            !QStringView(svg).left(element.end).endsWith(u"</text>")) {
+            return {};
+        }
+    }
+    return texts;
+}
+
+QString elementId(std::size_t index) {
+    return QStringLiteral("dropline-text-%1").arg(index);
+}
+
+QString number(double value) {
+    return QString::number(value, 'f', 3);
+}
+
+// The picture with each text written anew: its words, its font size and its
+// place; with `ids`, each also gets an id by which the renderer finds it.
+QString build(const QString &svg, const std::vector<TextElement> &texts, bool ids) {
+    QString out;
+    qsizetype copied = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const TextElement &element = texts[i];
+        out += QStringView(svg).mid(copied, element.begin - copied);
+        out += u"<text";
+        for (const QXmlStreamAttribute &attribute : element.attributes) {
+            if (attribute.namespaceUri() == QLatin1String(kNamespace) ||
+                (ids && attribute.qualifiedName() == u"id")) {
+                continue;
+            }
+            QString value = attribute.value().toString();
+            if (attribute.qualifiedName() == u"font-size" && element.scale != 1) {
+                value = number(value.toDouble() * element.scale);
+            } else if (attribute.qualifiedName() == u"x" && element.shift != 0) {
+                value = number(value.toDouble() + element.shift);
+            }
+            out += QStringLiteral(" %1=\"%2\"").arg(attribute.qualifiedName(), value.toHtmlEscaped());
+        }
+        if (ids) {
+            out += QStringLiteral(" id=\"%1\"").arg(elementId(i));
+        }
+        out += u'>' + element.text.toHtmlEscaped() + QStringLiteral("</text>");
+        copied = element.end;
+    }
+    out += QStringView(svg).mid(copied);
+    return out;
+}
+
+std::vector<QRectF> measure(const QString &svg, const std::vector<TextElement> &texts) {
+    QSvgRenderer renderer(build(svg, texts, true).toUtf8());
+    std::vector<QRectF> bounds;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        bounds.push_back(renderer.boundsOnElement(elementId(i)));
+    }
+    return bounds;
+}
+
+bool startsAtLeft(const TextElement &element) {
+    const QStringView anchor = element.attributes.value(QLatin1String("text-anchor"));
+    return anchor.isEmpty() || anchor == u"start";
+}
+
+// Shrinks the texts that are too wide for their places, the copies of one
+// word (its shadow, its outline) all alike, and moves words that run right
+// to left to their place's right edge.
+void fitIntoPlaces(const QString &svg, std::vector<TextElement> &texts) {
+    for (int round = 0; round < kFitRounds; ++round) {
+        const std::vector<QRectF> bounds = measure(svg, texts);
+        std::map<std::pair<QString, QString>, double> wordScale;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const TextElement &element = texts[i];
+            if (element.place.isEmpty() || bounds[i].width() <= element.place.width() + kTolerance) {
+                continue;
+            }
+            const auto word = std::make_pair(element.text, placeOf(element.attributes).toString());
+            const double needed = element.scale * element.place.width() / bounds[i].width();
+            auto [slot, added] = wordScale.try_emplace(word, needed);
+            slot->second = std::min(slot->second, needed);
+        }
+        if (wordScale.empty()) {
+            break;
+        }
+        for (TextElement &element : texts) {
+            const auto word = std::make_pair(
+                element.text,
+                placeOf(element.attributes).toString());
+            if (const auto found = wordScale.find(word); found != wordScale.end()) {
+                element.scale = found->second;
+            }
+        }
+    }
+    const std::vector<QRectF> bounds = measure(svg, texts);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        TextElement &element = texts[i];
+        if (!element.place.isEmpty() && element.text.isRightToLeft() && startsAtLeft(element)) {
+            element.shift = element.place.right() - bounds[i].right();
+        }
+    }
+}
+
+}  // namespace
+
+QByteArray localized(const QByteArray &svg) {
+    const QString picture = QString::fromUtf8(svg);
+    std::vector<TextElement> texts = parse(picture);
+    if (std::none_of(texts.begin(), texts.end(), [](const auto &t) { return t.changed; })) {
+        return svg;
+    }
+    fitIntoPlaces(picture, texts);
+    return build(picture, texts, false).toUtf8();
+}
+
+std::vector<Word> words(const QByteArray &svg) {
+    const QString picture = QString::fromUtf8(svg);
+    std::vector<TextElement> texts = parse(picture);
+    if (std::any_of(texts.begin(), texts.end(), [](const auto &t) { return t.changed; })) {
+        fitIntoPlaces(picture, texts);
+    }
+    const std::vector<QRectF> bounds = measure(picture, texts);
+    std::vector<Word> found;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        found.push_back({texts[i].text, texts[i].place, bounds[i], texts[i].scale});
+    }
+    return found;
+}
+
+}  // namespace dropline::ui::drawn_words

@@ -1,0 +1,458 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name></name>
+    <message>
+        <source>@DROPLINE_NAME@</source>
+        <extracomment>Desktop entry</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four in a Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four in a row on a 5 x 5 board for two players at one mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>four;row;discs;board;two players;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four in a row on a 5 x 5 board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>@DROPLINE_MAKER@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A game of four in a row for two people who share one mouse and take turns. The player to move clicks a column, and a disc of that player&apos;s colour drops into the lowest empty cell of the column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four discs of one colour in a straight line, along a row, a column or a diagonal, win the game. Every click on a column counts, and a game that runs past 25 clicks without a winner ends in a draw. The scoreboard keeps each player&apos;s name and tally.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A game in progress, with the players&apos; names and tallies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first release.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TAVRIN-DROPLINE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>@DROPLINE_RELEASE_DATE@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tavrin-dropline - four in a row on a 5 x 5 board, for two players at one mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&lt;tavrin-dropline&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&lt;@DROPLINE_NAME@&gt; is a game of four in a row for two people who share one mouse and take turns.  When it starts it asks for the two players&apos; names; the first plays red, the second blue, and red moves first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The close box drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt; or Ctrl+Q leave the game through a farewell window, which ends the program after ten seconds or at a click on its Exit button.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEYS FOR PLAYING BY EAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With a screen reader such as Orca the game is played by keys alone, and the screen reader says every move as it happens: who played into which column and row and who moves next, a full column, the win.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&lt;1 - 5&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop a disc into that column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&lt;Left&gt;, B&lt;Right&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>move over the columns and read each one, its discs from the bottom up and its free cells.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&lt;Return&gt;, B&lt;Enter&gt;, B&lt;Space&gt;, B&lt;Down&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drop a disc into the column last read or played.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&lt;S&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the score panel: names, discs in this game, games won, the winner.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&lt;T&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say whose turn it is, or who won.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The about and farewell windows read the words drawn in them when they open; Return, Enter, Space or Escape press their OK or Exit button.  Nothing of this is drawn, and without a screen reader these keys only play (S and T say nothing).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game takes no options or arguments.  It reads no configuration and keeps nothing between runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SOUNDS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for every disc and button, and I&lt;complete&gt; for a win, which the game waits for (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme, then its I&lt;bell&gt; plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AboutMenu</name>
+    <message>
+        <source>&amp;About</source>
+        <extracomment>Opens the credits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>Tarvin Dropline           -- About --</source>
+        <extracomment>The about window&apos;s name to the desktop (task switchers, screen readers); never drawn. The game&apos;s name is Tavrin Dropline.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>Programming: the Tavrin Dropline developers</source>
+        <extracomment>Credits: who wrote the game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Artwork: the Tavrin Dropline developers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tavrin-dropline.example.org</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank you for playing Tavrin Dropline!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit us at tavrin-dropline.example.org</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More games are on their way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 1 :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winned :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 2 :</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenuBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source> Congratulations!! Red Player Wins </source>
+        <extracomment>The winner line when red has four in a row. Keep the blank at each end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Congratulations!! Blue Player Wins </source>
+        <extracomment>The winner line when blue has four in a row. Keep the blank at each end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Both of you have reached a draw, Play a new game</source>
+        <extracomment>The message of a drawn game. Keep the leading blank.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source> Players Names </source>
+        <extracomment>The title of the name prompts. Keep the blank at each end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> First Player&apos;s Name</source>
+        <extracomment>Asked at start-up for the red player. Keep the leading blank.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Second Player&apos;s Name</source>
+        <extracomment>Asked at start-up for the blue player. Keep the leading blank.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> New players? [enter y for YES  &amp;  n for NO]</source>
+        <extracomment>Asked by every new game. Name the same letter as the answer &quot;y&quot; below.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>y</source>
+        <extracomment>The answer to the new-players question that brings new players: one letter, the one the question names. &quot;y&quot; is accepted as well.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> First Player&apos;s First Name</source>
+        <extracomment>Asked for the red player when new players come. Keep the leading blank.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Second Player&apos;s First Name</source>
+        <extracomment>Asked for the blue player when new players come. Keep the leading blank.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Spoken</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>score title</comment>
+        <extracomment>A word of the score panel, then the colour of its values: &quot;Step, red&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>player</comment>
+        <extracomment>A player: the colour of the discs, then the name typed: &quot;Red, Ann&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.</source>
+        <extracomment>Closes a sentence that has no mark of its own.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> </source>
+        <extracomment>Between two sentences.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A score label: its title, then what it shows: &quot;Step, red: 4&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1: empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n free</source>
+        <comment>empty cells of a column</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Column %1: %2; %3</source>
+        <extracomment>A column, its discs from the bottom up, and its free cells: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the colours of a column&apos;s discs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red disc, column %1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blue disc, column %1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: column %2, row %3.</source>
+        <extracomment>Where a player&apos;s disc landed; rows count from the bottom.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, to move.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1 is full. %2, still to move.</source>
+        <extracomment>A click on a full column places nothing; the same player moves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <extracomment>The big button that starts a new game, as drawn.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>The big button that shows the credits, as drawn.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The button that leaves the game, and the farewell window&apos;s button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes the credits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <extracomment>As drawn on the score panel, without its colon.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <extracomment>As drawn on the score panel, without its colon.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <extracomment>As drawn on the score panel, without its colon: the discs placed in this game.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winned</source>
+        <extracomment>As drawn on the score panel, without its colon: the games won.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <extracomment>The line of the score panel that shows who won.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <extracomment>The board, as a screen reader names it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
