@@ -6,159 +6,159 @@
     <message>
         <source>@DROPLINE_NAME@</source>
         <extracomment>Desktop entry</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>@DROPLINE_NAME@</translation>
     </message>
     <message>
         <source>Four in a Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre en ligne</translation>
     </message>
     <message>
         <source>Four in a row on a 5 x 5 board for two players at one mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre en ligne sur un plateau de 5 x 5, pour deux joueurs et une seule souris</translation>
     </message>
     <message>
         <source>four;row;discs;board;two players;</source>
-        <translation type="unfinished"></translation>
+        <translation>quatre;ligne;alignement;pions;plateau;deux joueurs;</translation>
     </message>
     <message>
         <source>Four in a row on a 5 x 5 board</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre en ligne sur un plateau de 5 x 5</translation>
     </message>
     <message>
         <source>@DROPLINE_MAKER@</source>
-        <translation type="unfinished"></translation>
+        <translation>@DROPLINE_MAKER@</translation>
     </message>
     <message>
         <source>A game of four in a row for two people who share one mouse and take turns. The player to move clicks a column, and a disc of that player&apos;s colour drops into the lowest empty cell of the column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de quatre en ligne pour deux personnes qui se partagent une souris et jouent chacune à leur tour. Le joueur dont c&apos;est le tour clique sur une colonne, et un pion de sa couleur tombe dans la case vide la plus basse de la colonne.</translation>
     </message>
     <message>
         <source>Four discs of one colour in a straight line, along a row, a column or a diagonal, win the game. Every click on a column counts, and a game that runs past 25 clicks without a winner ends in a draw. The scoreboard keeps each player&apos;s name and tally.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre pions d&apos;une même couleur alignés, en ligne, en colonne ou en diagonale, gagnent la partie. Chaque clic sur une colonne compte, et une partie qui dépasse 25 clics sans gagnant se termine par un match nul. Le tableau des scores garde le nom de chaque joueur et ses victoires.</translation>
     </message>
     <message>
         <source>A game in progress, with the players&apos; names and tallies</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie en cours, avec le nom des joueurs et leurs victoires</translation>
     </message>
     <message>
         <source>The first release.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première version.</translation>
     </message>
     <message>
         <source>TAVRIN-DROPLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>TAVRIN-DROPLINE</translation>
     </message>
     <message>
         <source>@DROPLINE_RELEASE_DATE@</source>
-        <translation type="unfinished"></translation>
+        <translation>@DROPLINE_RELEASE_DATE@</translation>
     </message>
     <message>
         <source>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</source>
-        <translation type="unfinished"></translation>
+        <translation>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM</translation>
     </message>
     <message>
         <source>tavrin-dropline - four in a row on a 5 x 5 board, for two players at one mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>tavrin-dropline - quatre en ligne sur un plateau de 5 x 5, pour deux joueurs et une seule souris</translation>
     </message>
     <message>
         <source>SYNOPSIS</source>
-        <translation type="unfinished"></translation>
+        <translation>SYNOPSIS</translation>
     </message>
     <message>
         <source>B&lt;tavrin-dropline&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>B&lt;tavrin-dropline&gt;</translation>
     </message>
     <message>
         <source>DESCRIPTION</source>
-        <translation type="unfinished"></translation>
+        <translation>DESCRIPTION</translation>
     </message>
     <message>
         <source>B&lt;@DROPLINE_NAME@&gt; is a game of four in a row for two people who share one mouse and take turns.  When it starts it asks for the two players&apos; names; the first plays red, the second blue, and red moves first.</source>
-        <translation type="unfinished"></translation>
+        <translation>B&lt;@DROPLINE_NAME@&gt; est un jeu de quatre en ligne pour deux personnes qui se partagent une souris et jouent chacune à leur tour.  Au démarrage, il demande le nom des deux joueurs ; le premier joue les rouges, le second les bleus, et les rouges commencent.</translation>
     </message>
     <message>
         <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez n&apos;importe où au-dessus d&apos;une colonne du plateau pour faire tomber un pion de votre couleur dans sa case libre la plus basse.  Quatre pions d&apos;une même couleur alignés en ligne, en colonne ou en diagonale gagnent : la ligne du gagnant l&apos;annonce, les victoires de cette couleur augmentent d&apos;une, et le plateau n&apos;accepte plus de pion jusqu&apos;à une nouvelle partie.  Chaque clic sur une colonne compte, même sur une colonne pleine ; après 25 clics comptés, le clic suivant donne un match nul, et le plateau est vidé.</translation>
     </message>
     <message>
         <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The close box drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt; or Ctrl+Q leave the game through a farewell window, which ends the program after ten seconds or at a click on its Exit button.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>B&lt;Nouvelle partie&gt; (le grand bouton, B&lt;Jeu \(-E&lt;gt&gt; Nouvelle partie&gt; ou Ctrl+N) vide le plateau et demande si de nouveaux joueurs arrivent.  B&lt;À propos&gt; (le bouton, B&lt;À propos \(-E&lt;gt&gt; À propos&gt; ou F1) affiche les crédits.  La case de fermeture dessinée en haut à droite, B&lt;Jeu \(-E&lt;gt&gt; Quitter&gt; ou Ctrl+Q quittent le jeu par une fenêtre d&apos;adieu, qui termine le programme au bout de dix secondes ou d&apos;un clic sur son bouton Quitter.  Quand le plateau a le focus du clavier, les touches 1 à 5 font tomber un pion dans les colonnes 1 à 5 : ce sont les cinq premières touches de la rangée des chiffres, avec ou sans Maj, quelle que soit la disposition du clavier.</translation>
     </message>
     <message>
         <source>KEYS FOR PLAYING BY EAR</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHES POUR JOUER À L&apos;OREILLE</translation>
     </message>
     <message>
         <source>With a screen reader such as Orca the game is played by keys alone, and the screen reader says every move as it happens: who played into which column and row and who moves next, a full column, the win.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec un lecteur d&apos;écran comme Orca, le jeu se joue entièrement au clavier, et le lecteur d&apos;écran annonce chaque coup au moment où il se joue : qui a joué dans quelle colonne et quelle rangée et qui joue ensuite, une colonne pleine, la victoire.</translation>
     </message>
     <message>
         <source>B&lt;1 - 5&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>B&lt;1 - 5&gt;</translation>
     </message>
     <message>
         <source>drop a disc into that column.</source>
-        <translation type="unfinished"></translation>
+        <translation>font tomber un pion dans cette colonne.</translation>
     </message>
     <message>
         <source>B&lt;Left&gt;, B&lt;Right&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>B&lt;Flèche gauche&gt;, B&lt;Flèche droite&gt;</translation>
     </message>
     <message>
         <source>move over the columns and read each one, its discs from the bottom up and its free cells.</source>
-        <translation type="unfinished"></translation>
+        <translation>parcourent les colonnes et lisent chacune d&apos;elles : ses pions de bas en haut et ses cases libres.</translation>
     </message>
     <message>
         <source>B&lt;Return&gt;, B&lt;Enter&gt;, B&lt;Space&gt;, B&lt;Down&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>B&lt;Retour&gt;, B&lt;Entrée&gt;, B&lt;Espace&gt;, B&lt;Flèche bas&gt;</translation>
     </message>
     <message>
         <source>drop a disc into the column last read or played.</source>
-        <translation type="unfinished"></translation>
+        <translation>font tomber un pion dans la dernière colonne lue ou jouée.</translation>
     </message>
     <message>
         <source>B&lt;S&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>B&lt;S&gt;</translation>
     </message>
     <message>
         <source>read the score panel: names, discs in this game, games won, the winner.</source>
-        <translation type="unfinished"></translation>
+        <translation>lit le tableau des scores : les noms, les coups de la partie, les victoires, le gagnant.</translation>
     </message>
     <message>
         <source>B&lt;T&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>B&lt;T&gt;</translation>
     </message>
     <message>
         <source>say whose turn it is, or who won.</source>
-        <translation type="unfinished"></translation>
+        <translation>dit à qui c&apos;est de jouer, ou qui a gagné.</translation>
     </message>
     <message>
         <source>The about and farewell windows read the words drawn in them when they open; Return, Enter, Space or Escape press their OK or Exit button.  Nothing of this is drawn, and without a screen reader these keys only play (S and T say nothing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fenêtres « À propos » et d&apos;adieu lisent à leur ouverture les mots qui y sont dessinés ; Retour, Entrée, Espace ou Échap appuient sur leur bouton OK ou Quitter.  Rien de tout cela n&apos;est affiché, et sans lecteur d&apos;écran ces touches servent seulement à jouer (S et T ne disent rien).</translation>
     </message>
     <message>
         <source>OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPTIONS</translation>
     </message>
     <message>
         <source>The game takes no options or arguments.  It reads no configuration and keeps nothing between runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu n&apos;accepte ni option ni argument.  Il ne lit aucune configuration et ne garde rien d&apos;une exécution à l&apos;autre.</translation>
     </message>
     <message>
         <source>SOUNDS</source>
-        <translation type="unfinished"></translation>
+        <translation>SONS</translation>
     </message>
     <message>
         <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for every disc and button, and I&lt;complete&gt; for a win, which the game waits for (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme, then its I&lt;bell&gt; plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu n&apos;a pas de sons à lui.  Il joue les sons d&apos;événements du thème sonore que désigne le bureau : sous KDE Plasma le B&lt;Theme&gt; du groupe B&lt;[Sounds]&gt; de I&lt;kdeglobals&gt;, ailleurs le B&lt;theme-name&gt; du schéma GSettings B&lt;org.gnome.desktop.sound&gt;, et à défaut le thème freedesktop (paquet B&lt;sound-theme-freedesktop&gt;, sous I&lt;/usr/share/sounds/freedesktop&gt;).  Ils passent par libcanberra vers PulseAudio ou le service PulseAudio de PipeWire : I&lt;service-logout&gt; quand la fenêtre principale devient active et quand la fenêtre d&apos;adieu s&apos;ouvre, I&lt;message&gt; pour chaque pion et chaque bouton, et I&lt;complete&gt; pour une victoire, que le jeu attend (5 secondes au plus).  Un son absent du thème vient du thème dont il hérite, puis du thème freedesktop, et sinon sa I&lt;bell&gt; retentit à la place.  Quand le bureau coupe les sons d&apos;événements (la clé B&lt;event-sounds&gt; de B&lt;org.gnome.desktop.sound&gt;), le jeu n&apos;en joue aucun et n&apos;attend pas à une victoire ; dès qu&apos;ils sont rétablis, le son suivant s&apos;entend.  Sans serveur de son, le jeu reste silencieux ; quand le serveur revient, les sons reviennent aussi.</translation>
     </message>
 </context>
 <context>
@@ -166,7 +166,7 @@
     <message>
         <source>&amp;About</source>
         <extracomment>Opens the credits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     <message>
         <source>Tarvin Dropline           -- About --</source>
         <extracomment>The about window&apos;s name to the desktop (task switchers, screen readers); never drawn. The game&apos;s name is Tavrin Dropline.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tavrin Dropline           -- À propos --</translation>
     </message>
 </context>
 <context>
@@ -182,85 +182,85 @@
     <message>
         <source>Programming: the Tavrin Dropline developers</source>
         <extracomment>Credits: who wrote the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Programmation&#xa0;: les développeurs de Tavrin Dropline</translation>
     </message>
     <message>
         <source>Artwork: the Tavrin Dropline developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphismes&#xa0;: les développeurs de Tavrin Dropline</translation>
     </message>
     <message>
         <source>tavrin-dropline.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>tavrin-dropline.example.org</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Thank you for playing Tavrin Dropline!</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci d&apos;avoir joué à Tavrin Dropline&#xa0;!</translation>
     </message>
     <message>
         <source>Visit us at tavrin-dropline.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendez-nous visite sur tavrin-dropline.example.org</translation>
     </message>
     <message>
         <source>More games are on their way.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres jeux sont en route.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>partie</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Player 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 1&#xa0;:</translation>
     </message>
     <message>
         <source>Step :</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups&#xa0;:</translation>
     </message>
     <message>
         <source>Winned :</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires&#xa0;:</translation>
     </message>
     <message>
         <source>Player 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 2&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>GameMenu</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
     <name>MenuBar</name>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
 </context>
 <context>
@@ -268,17 +268,17 @@
     <message>
         <source> Congratulations!! Red Player Wins </source>
         <extracomment>The winner line when red has four in a row. Keep the blank at each end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Bravo&#xa0;!! Le joueur rouge gagne </translation>
     </message>
     <message>
         <source> Congratulations!! Blue Player Wins </source>
         <extracomment>The winner line when blue has four in a row. Keep the blank at each end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Bravo&#xa0;!! Le joueur bleu gagne </translation>
     </message>
     <message>
         <source> Both of you have reached a draw, Play a new game</source>
         <extracomment>The message of a drawn game. Keep the leading blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Match nul pour vous deux, jouez une nouvelle partie</translation>
     </message>
 </context>
 <context>
@@ -286,37 +286,37 @@
     <message>
         <source> Players Names </source>
         <extracomment>The title of the name prompts. Keep the blank at each end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Noms des joueurs </translation>
     </message>
     <message>
         <source> First Player&apos;s Name</source>
         <extracomment>Asked at start-up for the red player. Keep the leading blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Nom du premier joueur</translation>
     </message>
     <message>
         <source> Second Player&apos;s Name</source>
         <extracomment>Asked at start-up for the blue player. Keep the leading blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Nom du second joueur</translation>
     </message>
     <message>
         <source> New players? [enter y for YES  &amp;  n for NO]</source>
         <extracomment>Asked by every new game. Name the same letter as the answer &quot;y&quot; below.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Nouveaux joueurs&#xa0;? [tapez o pour OUI  &amp;  n pour NON]</translation>
     </message>
     <message>
         <source>y</source>
         <extracomment>The answer to the new-players question that brings new players: one letter, the one the question names. &quot;y&quot; is accepted as well.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o</translation>
     </message>
     <message>
         <source> First Player&apos;s First Name</source>
         <extracomment>Asked for the red player when new players come. Keep the leading blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Prénom du premier joueur</translation>
     </message>
     <message>
         <source> Second Player&apos;s First Name</source>
         <extracomment>Asked for the blue player when new players come. Keep the leading blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Prénom du second joueur</translation>
     </message>
 </context>
 <context>
@@ -325,134 +325,134 @@
         <source>%1, %2</source>
         <comment>score title</comment>
         <extracomment>A word of the score panel, then the colour of its values: &quot;Step, red&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>player</comment>
         <extracomment>A player: the colour of the discs, then the name typed: &quot;Red, Ann&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>.</source>
         <extracomment>Closes a sentence that has no mark of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source> </source>
         <extracomment>Between two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> </translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>bleu</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A score label: its title, then what it shows: &quot;Step, red: 4&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Column %1: empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1&#xa0;: vide</translation>
     </message>
     <message>
         <source>full</source>
-        <translation type="unfinished"></translation>
+        <translation>pleine</translation>
     </message>
     <message numerus="yes">
         <source>%n free</source>
         <comment>empty cells of a column</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n case libre</numerusform>
+            <numerusform>%n cases libres</numerusform>
         </translation>
     </message>
     <message>
         <source>Column %1: %2; %3</source>
         <extracomment>A column, its discs from the bottom up, and its free cells: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1&#xa0;: %2&#xa0;; %3</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the colours of a column&apos;s discs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>red disc, column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pion rouge, colonne %1, rangée %2</translation>
     </message>
     <message>
         <source>blue disc, column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pion bleu, colonne %1, rangée %2</translation>
     </message>
     <message>
         <source>%1: column %2, row %3.</source>
         <extracomment>Where a player&apos;s disc landed; rows count from the bottom.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: colonne %2, rangée %3.</translation>
     </message>
     <message>
         <source>%1, to move.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, à vous de jouer.</translation>
     </message>
     <message>
         <source>Column %1 is full. %2, still to move.</source>
         <extracomment>A click on a full column places nothing; the same player moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La colonne %1 est pleine. %2, toujours à vous de jouer.</translation>
     </message>
     <message>
         <source>New Game</source>
         <extracomment>The big button that starts a new game, as drawn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>The big button that shows the credits, as drawn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Exit</source>
         <extracomment>The button that leaves the game, and the farewell window&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The button that closes the credits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Player 1</source>
         <extracomment>As drawn on the score panel, without its colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 1</translation>
     </message>
     <message>
         <source>Player 2</source>
         <extracomment>As drawn on the score panel, without its colon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 2</translation>
     </message>
     <message>
         <source>Step</source>
         <extracomment>As drawn on the score panel, without its colon: the discs placed in this game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coups</translation>
     </message>
     <message>
         <source>Winned</source>
         <extracomment>As drawn on the score panel, without its colon: the games won.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Victoires</translation>
     </message>
     <message>
         <source>Winner</source>
         <extracomment>The line of the score panel that shows who won.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gagnant</translation>
     </message>
     <message>
         <source>Board</source>
         <extracomment>The board, as a screen reader names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
 </context>
 </TS>

@@ -47,12 +47,13 @@ std::vector<TextElement> parse(const QString &svg) {
     std::vector<TextElement> texts;
     QXmlStreamReader reader(svg);
     while (!reader.atEnd()) {
-        const qsizetype begin = reader.characterOffset();
         if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != u"text") {
             continue;
         }
         TextElement element;
-        element.begin = begin;
+        // The reader stands at the end of the start tag; no "<" can come
+        // inside a tag, so its last "<text" is where the tag begins.
+        element.begin = svg.lastIndexOf(u"<text", reader.characterOffset() - 1);
         element.attributes = reader.attributes();
         element.place = parsePlace(placeOf(element.attributes));
         const QString source =
@@ -68,7 +69,7 @@ std::vector<TextElement> parse(const QString &svg) {
     // Every element must lie where the reader says: otherwise leave the
     // picture alone rather than cut it up wrongly.
     for (const TextElement &element : texts) {
-        if (!QStringView(svg).mid(element.begin).startsWith(u"<text") ||
+        if (element.begin < 0 || !QStringView(svg).mid(element.begin).startsWith(u"<text") ||
             !QStringView(svg).left(element.end).endsWith(u"</text>")) {
             return {};
         }
@@ -125,9 +126,36 @@ std::vector<QRectF> measure(const QString &svg, const std::vector<TextElement> &
     return bounds;
 }
 
-bool startsAtLeft(const TextElement &element) {
+enum class Anchor { Start, Middle, End };
+
+Anchor anchorOf(const TextElement &element) {
     const QStringView anchor = element.attributes.value(QLatin1String("text-anchor"));
-    return anchor.isEmpty() || anchor == u"start";
+    return anchor == u"middle" ? Anchor::Middle : anchor == u"end" ? Anchor::End : Anchor::Start;
+}
+
+// Words that run right to left and are designed to start at the left begin
+// at their place's right edge instead.
+bool startsAtRight(const TextElement &element) {
+    return element.text.isRightToLeft() && anchorOf(element) == Anchor::Start;
+}
+
+// How wide a text drawn at `bounds` may be and stay in its place, its anchor
+// where it is.
+double room(const TextElement &element, const QRectF &bounds) {
+    const QRectF &place = element.place;
+    if (startsAtRight(element)) {
+        return place.width();
+    }
+    switch (anchorOf(element)) {
+        case Anchor::Start:
+            return place.right() - bounds.left();
+        case Anchor::End:
+            return bounds.right() - place.left();
+        case Anchor::Middle:
+            break;
+    }
+    const double centre = bounds.center().x();
+    return 2 * std::min(centre - place.left(), place.right() - centre);
 }
 
 // Shrinks the texts that are too wide for their places, the copies of one
@@ -139,11 +167,12 @@ void fitIntoPlaces(const QString &svg, std::vector<TextElement> &texts) {
         std::map<std::pair<QString, QString>, double> wordScale;
         for (std::size_t i = 0; i < texts.size(); ++i) {
             const TextElement &element = texts[i];
-            if (element.place.isEmpty() || bounds[i].width() <= element.place.width() + kTolerance) {
+            const double width = bounds[i].width();
+            if (element.place.isEmpty() || width <= room(element, bounds[i]) + kTolerance) {
                 continue;
             }
             const auto word = std::make_pair(element.text, placeOf(element.attributes).toString());
-            const double needed = element.scale * element.place.width() / bounds[i].width();
+            const double needed = element.scale * room(element, bounds[i]) / width;
             auto [slot, added] = wordScale.try_emplace(word, needed);
             slot->second = std::min(slot->second, needed);
         }
@@ -162,7 +191,7 @@ void fitIntoPlaces(const QString &svg, std::vector<TextElement> &texts) {
     const std::vector<QRectF> bounds = measure(svg, texts);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         TextElement &element = texts[i];
-        if (!element.place.isEmpty() && element.text.isRightToLeft() && startsAtLeft(element)) {
+        if (!element.place.isEmpty() && startsAtRight(element)) {
             element.shift = element.place.right() - bounds[i].right();
         }
     }

@@ -1,0 +1,171 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QTest>
+#include <QTextLayout>
+#include <QTranslator>
+
+#include "game/texts.h"
+#include "ui/drawn_words.h"
+#include "ui/form1_design.h"
+#include "ui/prompts.h"
+#include "ui/scoreboard_font.h"
+
+// What every language the game ships must hold to, checked in each of them
+// and in English: the words drawn in the pictures fit their places and are
+// legible, every word has real glyphs, the winner lines fit the score panel,
+// the menus' access keys differ, and the new-players question names its
+// yes-letter.
+
+using namespace dropline;
+namespace drawn_words = ui::drawn_words;
+
+namespace {
+
+constexpr const char *kPictures[] = {ui::form1::kArtwork, ":/artwork/credits.svg",
+                                     ":/artwork/farewell.svg"};
+// A word shrunk below this share of its designed size is too small to read:
+// its translation must be shorter.
+constexpr double kSmallestScale = 0.7;
+// How far a word may reach out of its place: rounding.
+constexpr double kRounding = 0.05;
+
+QByteArray design(const char *picture) {
+    QFile file(picture);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString translate(const char *context, const char *text) {
+    return QCoreApplication::translate(context, text);
+}
+
+// The characters of `text` that no installed font can draw in `font`.
+QString missingGlyphs(const QString &text, const QFont &font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    int missing = 0;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        missing += run.glyphIndexes().count(0);
+    }
+    return missing == 0 ? QString() : text;
+}
+
+QFont artworkFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(11);
+    return font;
+}
+
+// The access key of a menu entry ("E&xit" has x), lower-cased.
+QChar accessKey(const QString &entry) {
+    for (qsizetype i = entry.indexOf(u'&'); i >= 0 && i + 1 < entry.size();
+         i = entry.indexOf(u'&', i + 2)) {
+        if (entry[i + 1] != u'&') {
+            return entry[i + 1].toLower();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+
+    QTranslator translator;
+
+private slots:
+    void eachLanguage_data() {
+        QTest::addColumn<QString>("catalog");
+        QTest::newRow("en") << QString();
+        const QStringList catalogs = QDir(":/i18n").entryList({"*.qm"});
+        QVERIFY2(catalogs.size() >= 8, qPrintable(catalogs.join(' ')));
+        for (const QString &catalog : catalogs) {
+            QTest::newRow(qPrintable(catalog)) << ":/i18n/" + catalog;
+        }
+    }
+
+    void eachLanguage() {
+        QFETCH(QString, catalog);
+        if (!catalog.isEmpty()) {
+            QVERIFY(translator.load(catalog));
+            QCoreApplication::installTranslator(&translator);
+        }
+        const auto uninstall = qScopeGuard([this] { QCoreApplication::removeTranslator(&translator); });
+        QStringList missing;
+
+        for (const char *picture : kPictures) {
+            const QByteArray svg = design(picture);
+            if (catalog.isEmpty()) {
+                QCOMPARE(drawn_words::localized(svg), svg);  // English: drawn as designed
+            }
+            const std::vector<drawn_words::Word> words = drawn_words::words(svg);
+            QVERIFY(!words.empty());
+            for (const drawn_words::Word &word : words) {
+                missing << missingGlyphs(word.text, artworkFont());
+                if (word.place.isEmpty()) {
+                    continue;
+                }
+                const QString where = QStringLiteral("%1 in %2: %3 drawn at %4,%5 %6x%7")
+                                          .arg(word.text, picture)
+                                          .arg(word.scale)
+                                          .arg(word.bounds.x())
+                                          .arg(word.bounds.y())
+                                          .arg(word.bounds.width())
+                                          .arg(word.bounds.height());
+                QVERIFY2(word.scale >= kSmallestScale, qPrintable("too small: " + where));
+                // Across, the words fill their places; up and down, a font's
+                // line reaches far beyond its glyphs (most of all in CJK
+                // fonts), so only its middle must lie in the place.
+                QVERIFY2(word.bounds.left() >= word.place.left() - kRounding &&
+                             word.bounds.right() <= word.place.right() + kRounding &&
+                             word.place.top() <= word.bounds.center().y() &&
+                             word.bounds.center().y() <= word.place.bottom(),
+                         qPrintable("out of its place: " + where));
+            }
+        }
+
+        // The winner lines are shown whole on the score panel.
+        const QFontMetricsF scoreboard(ui::scoreboardFont());
+        const double winnerWidth = ui::form1::kWinner.toPixels().width();
+        for (const char *line : {texts::kRedWins, texts::kBlueWins}) {
+            const QString shown = translate(texts::kContext, line);
+            missing << missingGlyphs(shown, ui::scoreboardFont());
+            QVERIFY2(scoreboard.horizontalAdvance(shown) <= winnerWidth, qPrintable(shown));
+        }
+
+        // Within each menu, and along the menu bar, every access key differs.
+        using namespace ui::form1;
+        const std::pair<const char *, std::vector<const char *>> menus[] = {
+            {kMenuBarContext, {kGameMenu, kAboutMenu}},
+            {kGameMenuContext, {kNewItem, kExitItem}},
+            {kAboutMenuContext, {kAboutItem}},
+        };
+        for (const auto &[context, entries] : menus) {
+            QList<QChar> keys;
+            for (const char *entry : entries) {
+                const QString shown = translate(context, entry);
+                missing << missingGlyphs(shown, QFont());
+                const QChar key = accessKey(shown);
+                QVERIFY2(!key.isNull() && !keys.contains(key), qPrintable(shown));
+                keys << key;
+            }
+        }
+
+        // The new-players question names the letter that answers yes.
+        const QString question = ui::prompts::translated(ui::prompts::kNewPlayers);
+        const QString yes = ui::prompts::translated(ui::prompts::kYes);
+        QCOMPARE(yes.size(), 1);
+        QVERIFY2(question.contains(yes), qPrintable(question));
+
+        missing.removeAll(QString());
+        QVERIFY2(missing.isEmpty(), qPrintable("no glyphs for: " + missing.join(" | ")));
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "languages_test.moc"
