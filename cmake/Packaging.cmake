@@ -19,12 +19,39 @@ execute_process(COMMAND date -u -R -d "${DROPLINE_RELEASE_DATE} 12:00"
 
 set(_packaging_dir "${PROJECT_SOURCE_DIR}/packaging")
 set(_generated_dir "${PROJECT_BINARY_DIR}/packaging")
-configure_file("${_packaging_dir}/app.desktop.in"
-               "${_generated_dir}/${DROPLINE_APP_ID}.desktop" @ONLY)
-configure_file("${_packaging_dir}/app.metainfo.xml.in"
-               "${_generated_dir}/${DROPLINE_APP_ID}.metainfo.xml" @ONLY)
 # What scripts/check-package needs to know of the package.
+string(REPLACE ";" " " DROPLINE_LANGUAGE_LIST "${DROPLINE_LANGUAGES}")
 configure_file("${_packaging_dir}/package.sh.in" "${_generated_dir}/package.sh" @ONLY)
+
+# The desktop entry, the metainfo and the translated manual pages, made at
+# build time from the templates and the languages' .ts files
+# (cmake/TranslatePackaging.cmake), then filled in with these variables.
+set(_variables "")
+foreach(_name IN ITEMS DROPLINE_NAME DROPLINE_APP_ID DROPLINE_MAKER DROPLINE_PACKAGE
+                       DROPLINE_HOMEPAGE DROPLINE_GAME_PATH DROPLINE_SHOWN_VERSION
+                       DROPLINE_RELEASE_DATE PROJECT_VERSION)
+    string(APPEND _variables "set(${_name} [==[${${_name}}]==])\n")
+endforeach()
+file(WRITE "${_generated_dir}/variables.cmake" "${_variables}")
+set(_translated_dir "${_generated_dir}/translated")
+set(_translated_files "${_translated_dir}/${DROPLINE_APP_ID}.desktop"
+                      "${_translated_dir}/${DROPLINE_APP_ID}.metainfo.xml")
+foreach(_language IN LISTS DROPLINE_LANGUAGES)
+    list(APPEND _translated_files "${_translated_dir}/man/${_language}/${DROPLINE_PACKAGE}.6.gz")
+endforeach()
+get_target_property(_lconvert Qt6::lconvert IMPORTED_LOCATION)
+string(REPLACE ";" "," _languages "${DROPLINE_LANGUAGES}")
+add_custom_command(OUTPUT ${_translated_files}
+    COMMAND "${CMAKE_COMMAND}" "-DVARIABLES=${_generated_dir}/variables.cmake"
+            "-DTEMPLATES=${_packaging_dir}" "-DTS_DIR=${PROJECT_SOURCE_DIR}/translations"
+            "-DLANGUAGES=${_languages}" "-DLCONVERT=${_lconvert}" "-DOUTPUT=${_translated_dir}"
+            -P "${PROJECT_SOURCE_DIR}/cmake/TranslatePackaging.cmake"
+    DEPENDS "${PROJECT_SOURCE_DIR}/cmake/TranslatePackaging.cmake"
+            "${_generated_dir}/variables.cmake" ${DROPLINE_TS_FILES}
+            "${_packaging_dir}/app.desktop.in" "${_packaging_dir}/app.metainfo.xml.in"
+            "${_packaging_dir}/manual.6.in"
+    VERBATIM)
+add_custom_target(dropline_translated_packaging ALL DEPENDS ${_translated_files})
 
 # The manual page and the changelog, compressed as Debian wants them.
 set(_manual "${_generated_dir}/${DROPLINE_PACKAGE}.6")
@@ -52,14 +79,18 @@ install(CODE [[
                         COMMAND_ERROR_IS_FATAL ANY)
     endif()
 ]])
-install(FILES "${_generated_dir}/${DROPLINE_APP_ID}.desktop"
+install(FILES "${_translated_dir}/${DROPLINE_APP_ID}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${PROJECT_SOURCE_DIR}/assets/books.svg"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
         RENAME "${DROPLINE_APP_ID}.svg")
-install(FILES "${_generated_dir}/${DROPLINE_APP_ID}.metainfo.xml"
+install(FILES "${_translated_dir}/${DROPLINE_APP_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 install(FILES "${_manual}.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
+foreach(_language IN LISTS DROPLINE_LANGUAGES)
+    install(FILES "${_translated_dir}/man/${_language}/${DROPLINE_PACKAGE}.6.gz"
+            DESTINATION "${CMAKE_INSTALL_MANDIR}/${_language}/man6")
+endforeach()
 install(FILES "${_changelog}.gz" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/${DROPLINE_PACKAGE}")
 install(FILES "${PROJECT_SOURCE_DIR}/LICENSE"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/${DROPLINE_PACKAGE}"
@@ -93,11 +124,15 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${DROPLINE_HOMEPAGE}")
 # sound theme of its event sounds and the font of its artwork.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcanberra is loaded at run time, so dpkg-shlibdeps cannot see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libcanberra0, sound-theme-freedesktop, fonts-dejavu-core")
+# Qt's own translations give the dialogs' buttons the game's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6svg6, libcanberra0, sound-theme-freedesktop, fonts-dejavu-core, qt6-translations-l10n")
 # Sound through PulseAudio, Wine's Tahoma for the scoreboard (DejaVu stands in
-# without it), and Qt's Wayland platform plugin for a Wayland desktop (XWayland
-# stands in without it).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, fonts-wine, qt6-wayland")
+# without it), Qt's Wayland platform plugin for a Wayland desktop (XWayland
+# stands in without it), and the Chinese and Japanese glyphs, which DejaVu
+# lacks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libcanberra-pulse, fonts-wine, qt6-wayland, fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
