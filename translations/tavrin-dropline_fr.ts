@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
-        <translation>Cliquez n&apos;importe où au-dessus d&apos;une colonne du plateau pour faire tomber un pion de votre couleur dans sa case libre la plus basse.  Quatre pions d&apos;une même couleur alignés en ligne, en colonne ou en diagonale gagnent : la ligne du gagnant l&apos;annonce, les victoires de cette couleur augmentent d&apos;une, et le plateau n&apos;accepte plus de pion jusqu&apos;à une nouvelle partie.  Chaque clic sur une colonne compte, même sur une colonne pleine ; après 25 clics comptés, le clic suivant donne un match nul, et le plateau est vidé.</translation>
+        <translation>Cliquez n&apos;importe où au-dessus d&apos;une colonne du plateau pour faire tomber un pion de votre couleur dans sa case libre la plus basse.  Quatre pions d&apos;une même couleur alignés en ligne, en colonne ou en diagonale gagnent : la ligne du gagnant l&apos;annonce, cette couleur compte une victoire de plus, et le plateau n&apos;accepte plus de pion jusqu&apos;à une nouvelle partie.  Chaque clic sur une colonne compte, même sur une colonne pleine ; après 25 clics comptés, le clic suivant donne un match nul, et le plateau est vidé.</translation>
     </message>
     <message>
         <source>KEYS FOR PLAYING BY EAR</source>
