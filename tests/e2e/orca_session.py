@@ -231,11 +231,11 @@ class Session:
             os.close(fd)
         return data.decode().strip()
 
-    def start_game(self, binary):
+    def start_game(self, binary, **env):
         env = self._desktop_env(
             QT_QPA_PLATFORM="xcb",
             # No sound server: every cue fails at once and the game goes on.
-            PULSE_SERVER=f"unix:{self.dir}/no-server")
+            PULSE_SERVER=f"unix:{self.dir}/no-server", **env)
         env.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
         with open(self.log, "wb") as log:
             return self._spawn([binary], env=env, stdout=log, stderr=subprocess.STDOUT)
