@@ -242,6 +242,24 @@ private slots:
         QCOMPARE(journal, (Journal{kClickCue, kClickCue}));
     }
 
+    // Other layouts' digits: Arabic-Indic and full-width ones, the keypad's;
+    // but not AZERTY's superscript two.
+    void digitsOfOtherScriptsAndTheKeypadDropToo() {
+        c().Picture1->setFocus();
+        QTRY_VERIFY(c().Picture1->hasFocus());
+        const auto press = [this](int key, const QString &text, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::sendKeyEvent(QTest::Click, c().Picture1, Qt::Key(key), text, modifiers);
+        };
+        press(0x0663, QString(QChar(0x0663)));  // ٣
+        QCOMPARE(c().oval[0]->place().left, 1990.0);
+        press(0xFF15, QString(QChar(0xFF15)));  // ５
+        QCOMPARE(c().oval[1]->place().left, 3870.0);
+        press(Qt::Key_2, "2", Qt::KeypadModifier);
+        QCOMPARE(c().oval[2]->place().left, 1050.0);
+        press(Qt::Key_twosuperior, QString(QChar(0x00B2)));  // ²
+        QCOMPARE(form->game().moves(), 3);
+    }
+
     void keysDropNothingOnAWonBoard() {
         clickColumns({0, 0, 1, 1, 2, 2, 3});
         journal.clear();
