@@ -15,7 +15,7 @@ import xml.etree.ElementTree as ElementTree
 sys.dont_write_bytecode = True  # nothing written into the source tree
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
-from orca_play import Accessibility, Player  # noqa: E402
+from orca_play import BUTTON_ROLES, Accessibility, Player  # noqa: E402
 from orca_session import SKIP, Session, TestFailure, missing_tools, poll  # noqa: E402
 
 
@@ -76,6 +76,11 @@ def play(session, accessibility, tr):
 
     ann, bob = side(red, "Ann"), side(blue, "Bob")
     speech.expect(tr("Prompts", " First Player's Name"))
+    # The dialog's own buttons speak the language too (Qt's translation).
+    buttons = poll("the prompt's buttons", lambda: [
+        thing.name for thing in accessibility.all() if thing.getRoleName() in BUTTON_ROLES])
+    if "Cancel" in buttons:
+        raise TestFailure(f"the prompt's buttons are English: {buttons}")
     session.type("Ann")
     player.key("Return", tr("Prompts", " Second Player's Name"))
     session.type("Bob")
