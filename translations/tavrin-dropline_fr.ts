@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns count from 1 to 5 from left to right in every language.</source>
-        <translation>choisissent la langue du jeu, de ses boîtes de dialogue et de ce qu&apos;il dit au lecteur d&apos;écran : allemand, anglais, arabe, chinois (simplifié), espagnol, français, japonais, portugais (Brésil) ou russe, et l&apos;anglais pour toute autre langue.  Le plateau n&apos;est jamais inversé : ses colonnes vont de 1 à 5 de gauche à droite dans toutes les langues.</translation>
+        <translation>choisissent la langue du jeu, de ses boîtes de dialogue et de ce qu&apos;il dit au lecteur d&apos;écran : allemand, arabe, chinois (simplifié), espagnol, français, japonais, portugais (Brésil) ou russe, et l&apos;anglais pour toute autre langue.  Le plateau n&apos;est jamais inversé : ses colonnes vont de 1 à 5 de gauche à droite dans toutes les langues.</translation>
     </message>
 </context>
 <context>

@@ -1,13 +1,13 @@
 #include "board_view.h"
 
 #include <QAccessibleWidget>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
 #include "artwork.h"
 #include "game/board.h"
+#include "keyboard.h"
 
 namespace dropline::ui {
 
@@ -15,33 +15,6 @@ namespace {
 
 constexpr int kBorderWidth = 2;  // standard sunken 3-D border
 constexpr qreal kLineWidth = 1;  // one logical pixel
-
-// The number row's first key as X11 and Wayland number the keys on the
-// keyboard (evdev's code + 8), whatever the layout types there.
-constexpr quint32 kNumberRowFirstKey = 10;
-
-bool reportsKeyPlaces() {
-    const QString platform = QGuiApplication::platformName();
-    return platform == u"xcb" || platform.startsWith(u"wayland");
-}
-
-// The column a key names, or -1: the digits 1 to 5 (the keypad's, and those
-// of other scripts, such as Arabic-Indic digits), or the first five keys of
-// the number row by their place, shifted or not, on any layout (unshifted,
-// French AZERTY types & é " ' ( there).
-int numberedColumn(const QKeyEvent &event) {
-    int column = event.key() - Qt::Key_1;
-    if (column < 0 || column >= kColumns) {
-        const QString text = event.text();
-        // Decimal digits only: the superscript ² that AZERTY types left of
-        // the number row is no column.
-        column = text.size() == 1 && text[0].isDigit() ? text[0].digitValue() - 1 : -1;
-    }
-    if ((column < 0 || column >= kColumns) && reportsKeyPlaces()) {
-        column = static_cast<int>(event.nativeScanCode()) - static_cast<int>(kNumberRowFirstKey);
-    }
-    return column >= 0 && column < kColumns ? column : -1;
-}
 
 bool isDropKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
@@ -108,7 +81,7 @@ void BoardView::setCurrentColumn(int column) {
 
 bool BoardView::isBoardKey(const QKeyEvent &event) {
     const int key = event.key();
-    return numberedColumn(event) >= 0 || isDropKey(key) || columnStep(key) != 0;
+    return keyboard::numberedColumn(event) >= 0 || isDropKey(key) || columnStep(key) != 0;
 }
 
 void BoardView::keyPressEvent(QKeyEvent *event) {
@@ -120,7 +93,7 @@ void BoardView::keyPressEvent(QKeyEvent *event) {
     }
     // Holding a key down drops one disc, not a column's worth.
     if (isBoardKey(*event) && !event->isAutoRepeat()) {
-        const int numbered = numberedColumn(*event);
+        const int numbered = keyboard::numberedColumn(*event);
         if (numbered >= 0) {
             setCurrentColumn(numbered);
         }

@@ -16,6 +16,7 @@
 #include "click_area.h"
 #include "disc_image.h"
 #include "form1_design.h"
+#include "keyboard.h"
 #include "game/texts.h"
 #include "picture_canvas.h"
 #include "platform/cues.h"
@@ -236,11 +237,11 @@ QString Form1::spokenScoreboard() const {
 void Form1::keyPressEvent(QKeyEvent *event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && !event->isAutoRepeat()) {
-        if (event->key() == Qt::Key_S) {
+        if (keyboard::isLatinLetter(*event, Qt::Key_S)) {
             announcer_->say(spokenScoreboard());
             return;
         }
-        if (event->key() == Qt::Key_T ||
+        if (keyboard::isLatinLetter(*event, Qt::Key_T) ||
             (!controls_.Picture1->isEnabled() && BoardView::isBoardKey(*event))) {
             announcer_->say(spokenTurn());
             return;
