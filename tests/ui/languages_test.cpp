@@ -19,6 +19,7 @@
 // yes-letter.
 
 using namespace dropline;
+using ui::TwipsRect;
 namespace drawn_words = ui::drawn_words;
 
 namespace {
@@ -98,6 +99,11 @@ private slots:
         const auto uninstall = qScopeGuard([this] { QCoreApplication::removeTranslator(&translator); });
         QStringList missing;
 
+        using namespace ui::form1;
+        // The labels that show the score panel's values, beside its words.
+        const TwipsRect valueLabels[] = {kLabel1, kLabel2, kRstep,  kBstep,
+                                         kRwinned, kBwinned, kWinner};
+
         for (const char *picture : kPictures) {
             const QByteArray svg = design(picture);
             if (catalog.isEmpty()) {
@@ -126,6 +132,12 @@ private slots:
                              word.place.top() <= word.bounds.center().y() &&
                              word.bounds.center().y() <= word.place.bottom(),
                          qPrintable("out of its place: " + where));
+                if (QString(picture) == kArtwork) {
+                    for (const TwipsRect &label : valueLabels) {
+                        QVERIFY2(!word.bounds.intersects(label.toPixels()),
+                                 qPrintable("over a value: " + where));
+                    }
+                }
             }
         }
 
@@ -139,7 +151,6 @@ private slots:
         }
 
         // Within each menu, and along the menu bar, every access key differs.
-        using namespace ui::form1;
         const std::pair<const char *, std::vector<const char *>> menus[] = {
             {kMenuBarContext, {kGameMenu, kAboutMenu}},
             {kGameMenuContext, {kNewItem, kExitItem}},
