@@ -1,5 +1,8 @@
 #include "score_label.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
 #include "scoreboard_font.h"
 #include "spoken.h"
 
@@ -33,6 +36,20 @@ void ScoreLabel::setCaption(const QString &caption) {
     const QString shown = displayText(caption);
     setText(shown);
     setAccessibleName(spoken::scoreName(spokenTitle_, shown));
+    keepTopsInSight(shown);
+}
+
+// Some glyphs rise above the font's line (an Arabic hamza, a ring over a
+// capital, a fallback font's taller letters); the label's top edge would cut
+// them off. The text moves down into the room the label has below its line,
+// as far as they need and the room allows; text that fits stays where it is.
+void ScoreLabel::keepTopsInSight(const QString &shown) {
+    const QFontMetrics metrics(font());
+    const QRect ink = metrics.tightBoundingRect(shown);
+    const int above = -ink.top() - metrics.ascent();
+    const int below = std::max(metrics.descent(), ink.bottom() + 1);
+    const int room = height() - metrics.ascent() - below;
+    setContentsMargins(0, std::clamp(above, 0, std::max(room, 0)), 0, 0);
 }
 
 void ScoreLabel::setForeColor(const QColor &color) {

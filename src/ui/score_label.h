@@ -24,6 +24,8 @@ public:
     static QString displayText(const QString &caption);
 
 private:
+    void keepTopsInSight(const QString &shown);
+
     QString spokenTitle_;
     QString caption_;
 };
