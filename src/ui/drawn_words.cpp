@@ -85,40 +85,52 @@ QString number(double value) {
     return QString::number(value, 'f', 3);
 }
 
-// The picture with each text written anew: its words, its font size and its
-// place; with `ids`, each also gets an id by which the renderer finds it.
-QString build(const QString &svg, const std::vector<TextElement> &texts, bool ids) {
+// A text element written anew: its words, its font size and its place, and
+// with an `id` by which a renderer finds it.
+QString textElement(const TextElement &element, const QString &id = {}) {
+    QString out = QStringLiteral("<text");
+    for (const QXmlStreamAttribute &attribute : element.attributes) {
+        if (attribute.namespaceUri() == QLatin1String(kNamespace) ||
+            (!id.isEmpty() && attribute.qualifiedName() == u"id")) {
+            continue;
+        }
+        QString value = attribute.value().toString();
+        if (attribute.qualifiedName() == u"font-size" && element.scale != 1) {
+            value = number(value.toDouble() * element.scale);
+        } else if (attribute.qualifiedName() == u"x" && element.shift != 0) {
+            value = number(value.toDouble() + element.shift);
+        }
+        out += QStringLiteral(" %1=\"%2\"").arg(attribute.qualifiedName(), value.toHtmlEscaped());
+    }
+    if (!id.isEmpty()) {
+        out += QStringLiteral(" id=\"%1\"").arg(id);
+    }
+    return out + u'>' + element.text.toHtmlEscaped() + QStringLiteral("</text>");
+}
+
+// The picture with each text written anew.
+QString build(const QString &svg, const std::vector<TextElement> &texts) {
     QString out;
     qsizetype copied = 0;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const TextElement &element = texts[i];
+    for (const TextElement &element : texts) {
         out += QStringView(svg).mid(copied, element.begin - copied);
-        out += u"<text";
-        for (const QXmlStreamAttribute &attribute : element.attributes) {
-            if (attribute.namespaceUri() == QLatin1String(kNamespace) ||
-                (ids && attribute.qualifiedName() == u"id")) {
-                continue;
-            }
-            QString value = attribute.value().toString();
-            if (attribute.qualifiedName() == u"font-size" && element.scale != 1) {
-                value = number(value.toDouble() * element.scale);
-            } else if (attribute.qualifiedName() == u"x" && element.shift != 0) {
-                value = number(value.toDouble() + element.shift);
-            }
-            out += QStringLiteral(" %1=\"%2\"").arg(attribute.qualifiedName(), value.toHtmlEscaped());
-        }
-        if (ids) {
-            out += QStringLiteral(" id=\"%1\"").arg(elementId(i));
-        }
-        out += u'>' + element.text.toHtmlEscaped() + QStringLiteral("</text>");
+        out += textElement(element);
         copied = element.end;
     }
     out += QStringView(svg).mid(copied);
     return out;
 }
 
+// Where the renderer draws each text. Only the texts are laid out, in a
+// picture of their own with the same size and units: they carry their fonts
+// and transforms themselves, and the rest of the picture is not needed.
 std::vector<QRectF> measure(const QString &svg, const std::vector<TextElement> &texts) {
-    QSvgRenderer renderer(build(svg, texts, true).toUtf8());
+    const qsizetype root = svg.indexOf(u"<svg");
+    QString alone = svg.mid(root, svg.indexOf(u'>', root) + 1 - root);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        alone += textElement(texts[i], elementId(i));
+    }
+    QSvgRenderer renderer((alone + QStringLiteral("</svg>")).toUtf8());
     std::vector<QRectF> bounds;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         bounds.push_back(renderer.boundsOnElement(elementId(i)));
@@ -162,8 +174,11 @@ double room(const TextElement &element, const QRectF &bounds) {
 // word (its shadow, its outline) all alike, and moves words that run right
 // to left to their place's right edge.
 void fitIntoPlaces(const QString &svg, std::vector<TextElement> &texts) {
+    const auto wordOf = [](const TextElement &element) {
+        return std::make_pair(element.text, placeOf(element.attributes).toString());
+    };
+    std::vector<QRectF> bounds = measure(svg, texts);
     for (int round = 0; round < kFitRounds; ++round) {
-        const std::vector<QRectF> bounds = measure(svg, texts);
         std::map<std::pair<QString, QString>, double> wordScale;
         for (std::size_t i = 0; i < texts.size(); ++i) {
             const TextElement &element = texts[i];
@@ -171,24 +186,20 @@ void fitIntoPlaces(const QString &svg, std::vector<TextElement> &texts) {
             if (element.place.isEmpty() || width <= room(element, bounds[i]) + kTolerance) {
                 continue;
             }
-            const auto word = std::make_pair(element.text, placeOf(element.attributes).toString());
             const double needed = element.scale * room(element, bounds[i]) / width;
-            auto [slot, added] = wordScale.try_emplace(word, needed);
+            auto [slot, added] = wordScale.try_emplace(wordOf(element), needed);
             slot->second = std::min(slot->second, needed);
         }
         if (wordScale.empty()) {
             break;
         }
         for (TextElement &element : texts) {
-            const auto word = std::make_pair(
-                element.text,
-                placeOf(element.attributes).toString());
-            if (const auto found = wordScale.find(word); found != wordScale.end()) {
+            if (const auto found = wordScale.find(wordOf(element)); found != wordScale.end()) {
                 element.scale = found->second;
             }
         }
+        bounds = measure(svg, texts);
     }
-    const std::vector<QRectF> bounds = measure(svg, texts);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         TextElement &element = texts[i];
         if (!element.place.isEmpty() && startsAtRight(element)) {
@@ -200,13 +211,16 @@ void fitIntoPlaces(const QString &svg, std::vector<TextElement> &texts) {
 }  // namespace
 
 QByteArray localized(const QByteArray &svg) {
+    if (!svg.contains("<text")) {
+        return svg;  // no words: nothing to read through
+    }
     const QString picture = QString::fromUtf8(svg);
     std::vector<TextElement> texts = parse(picture);
     if (std::none_of(texts.begin(), texts.end(), [](const auto &t) { return t.changed; })) {
         return svg;
     }
     fitIntoPlaces(picture, texts);
-    return build(picture, texts, false).toUtf8();
+    return build(picture, texts).toUtf8();
 }
 
 std::vector<Word> words(const QByteArray &svg) {
