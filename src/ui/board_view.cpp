@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "artwork.h"
 #include "game/board.h"
@@ -13,7 +14,6 @@ namespace dropline::ui {
 namespace {
 
 constexpr int kBorderWidth = 2;  // standard sunken 3-D border
-constexpr qreal kLineWidth = 1;  // one logical pixel
 
 // The column a number key names, or -1.
 int numberedColumn(int key) {
@@ -39,6 +39,43 @@ QAccessibleInterface *boardAccessible(const QString &, QObject *object) {
     return board ? new QAccessibleWidget(board, QAccessible::Canvas) : nullptr;
 }
 
+// Where grid lines fall on the screen's pixels along one axis. A line is as
+// wide as one logical pixel, rounded to whole device pixels, so that at a
+// fractional scale every line is equally wide. It begins at the first device
+// pixel that a pointer finds in the control whose edge the line marks: Qt
+// takes a pointer to the nearest whole logical pixel, so at a fractional
+// scale a control's clicks begin up to a device pixel before its painted
+// edge, and the line follows the clicks.
+class DevicePixels {
+public:
+    // `origin` is where the drawing area's logical 0 lies in device pixels of
+    // its window, `ratio` the device pixels to a logical pixel.
+    DevicePixels(qreal origin, qreal ratio)
+        : origin_(origin), ratio_(ratio), lineWidth_(std::max(1, qRound(ratio))) {}
+
+    int lineWidth() const { return lineWidth_; }
+
+    // The first device pixel of a line at whole logical pixel `edge`, kept
+    // inside the drawing area (whose first pixel lies wholly in it).
+    int lineStart(int edge) const {
+        // The smallest d whose logical place d / ratio, taken to the nearest
+        // whole pixel (halves up), is `edge` or beyond; the small allowance
+        // keeps an exact half from being lost to rounding errors.
+        constexpr qreal kAllowance = 1e-9;
+        const int clicked = int(std::ceil(origin_ + (edge - 0.5) * ratio_ - kAllowance));
+        const int inside = int(std::ceil(origin_ - kAllowance));
+        return std::max(clicked, inside);
+    }
+
+    // Device pixels back to the drawing area's logical coordinates.
+    qreal toLogical(int device) const { return (device - origin_) / ratio_; }
+
+private:
+    qreal origin_;
+    qreal ratio_;
+    int lineWidth_;
+};
+
 }  // namespace
 
 class BoardView::DrawingArea : public QWidget {
@@ -53,18 +90,24 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
         painter.drawPixmap(0, 0, Artwork::pixmap(picture_, devicePixelRatioF()));
-        painter.setPen(QPen(Qt::black, kLineWidth));
+        // Each line is filled as a band of whole device pixels, so it comes out
+        // crisp and as wide as every other at any scale.
+        const QTransform device = painter.deviceTransform();
+        const DevicePixels across(device.dx(), device.m11());
+        const DevicePixels down(device.dy(), device.m22());
         for (const QLineF &line : board_.lines()) {
-            painter.drawLine(QLineF(snap(line.p1()), snap(line.p2())));
+            const int left = across.lineStart(toPixel(std::min(line.x1(), line.x2())));
+            const int right = across.lineStart(toPixel(std::max(line.x1(), line.x2())));
+            const int top = down.lineStart(toPixel(std::min(line.y1(), line.y2())));
+            const int bottom = down.lineStart(toPixel(std::max(line.y1(), line.y2())));
+            const QPointF topLeft(across.toLogical(left), down.toLogical(top));
+            const QPointF bottomRight(across.toLogical(right + across.lineWidth()),
+                                      down.toLogical(bottom + down.lineWidth()));
+            painter.fillRect(QRectF(topLeft, bottomRight), Qt::black);
         }
     }
 
 private:
-    // Twips to the centre of the pixel they fall on, so a 1-pixel line is crisp.
-    static QPointF snap(const QPointF &twips) {
-        return {toPixel(twips.x()) + 0.5, toPixel(twips.y()) + 0.5};
-    }
-
     QString picture_;
     const BoardView &board_;
 };

@@ -22,7 +22,8 @@ public:
     double heightTwips() const { return place_.height; }
 
     QWidget *drawingArea() const { return drawingArea_; }
-    // Lines in twips from the drawing area's top-left corner, in black.
+    // A line across or down the drawing area, in twips from its top-left
+    // corner, in black: one logical pixel wide, on whole device pixels.
     void line(const QLineF &twips);
     const std::vector<QLineF> &lines() const { return lines_; }
 
