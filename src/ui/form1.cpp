@@ -75,6 +75,7 @@ void Form1::buildDesign() {
     client_ = new PictureCanvas(form1::kArtwork, form1::kBackColor, this);
     setCentralWidget(client_);
     announcer_ = new Announcer(client_);
+    scorePanel_ = Artwork::area(form1::kArtwork, form1::kScorePanel);
     auto &c = controls_;
 
     // Created bottom-most first, so each control lies above the ones before it.
@@ -163,8 +164,9 @@ void Form1::Form_Load() {
     // A key works exactly as a click on the column's target.
     connect(board, &BoardView::columnKeyPressed, this,
             [this](int column) { controls_.col[column]->click(); });
-    connect(board, &BoardView::columnChosen, this,
-            [this](int column) { announcer_->say(spoken::columnName(game_, column)); });
+    connect(board, &BoardView::columnChosen, this, [this](int column) {
+        announcer_->say(spoken::columnName(game_, column), controls_.col[column]);
+    });
     describeBoard();
 }
 
@@ -176,7 +178,7 @@ void Form1::col_Click(int index) {
             return;
         case DropResult::Kind::ColumnFull:
             controls_.Picture1->setCurrentColumn(index);
-            announcer_->say(spoken::columnFull(index, spokenPlayer(mover)));
+            announcer_->say(spoken::columnFull(index, spokenPlayer(mover)), controls_.col[index]);
             return;
         case DropResult::Kind::Draw:
             dialogs_.msgBox(texts::kDraw);
@@ -189,7 +191,8 @@ void Form1::col_Click(int index) {
                 announceWin(*result.winner);
             }
             // Said once the win cue is over, as the winner line appears.
-            announcer_->say(spoken::placed(result.disc, spokenPlayer(mover)) + u' ' + spokenTurn());
+            announcer_->say(spoken::placed(result.disc, spokenPlayer(mover)) + u' ' + spokenTurn(),
+                            controls_.oval[result.disc.image]);
             cues_.play(Cue::Click);
             return;
     }
@@ -225,12 +228,12 @@ void Form1::keyPressEvent(QKeyEvent *event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && !event->isAutoRepeat()) {
         if (event->key() == Qt::Key_S) {
-            announcer_->say(spokenScoreboard());
+            announcer_->say(spokenScoreboard(), client_, scorePanel_);
             return;
         }
         if (event->key() == Qt::Key_T ||
             (!controls_.Picture1->isEnabled() && BoardView::isBoardKey(*event))) {
-            announcer_->say(spokenTurn());
+            announcer_->say(spokenTurn(), client_, scorePanel_);
             return;
         }
     }
