@@ -1,10 +1,13 @@
 #include "board_view.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "artwork.h"
 #include "game/board.h"
@@ -41,11 +44,9 @@ QAccessibleInterface *boardAccessible(const QString &, QObject *object) {
 
 // Where grid lines fall on the screen's pixels along one axis. A line is as
 // wide as one logical pixel, rounded to whole device pixels, so that at a
-// fractional scale every line is equally wide. It begins at the first device
-// pixel that a pointer finds in the control whose edge the line marks: Qt
-// takes a pointer to the nearest whole logical pixel, so at a fractional
-// scale a control's clicks begin up to a device pixel before its painted
-// edge, and the line follows the clicks.
+// fractional scale every line is equally wide. It begins on the first device
+// pixel whose place lies at or past its logical edge: where the board starts
+// handing clicks to the column that the line begins (see targetAt).
 class DevicePixels {
 public:
     // `origin` is where the drawing area's logical 0 lies in device pixels of
@@ -55,16 +56,12 @@ public:
 
     int lineWidth() const { return lineWidth_; }
 
-    // The first device pixel of a line at whole logical pixel `edge`, kept
-    // inside the drawing area (whose first pixel lies wholly in it).
+    // The first device pixel of a line at whole logical pixel `edge`; the
+    // small allowance keeps an edge that falls exactly on a device pixel
+    // from being lost to rounding errors.
     int lineStart(int edge) const {
-        // The smallest d whose logical place d / ratio, taken to the nearest
-        // whole pixel (halves up), is `edge` or beyond; the small allowance
-        // keeps an exact half from being lost to rounding errors.
         constexpr qreal kAllowance = 1e-9;
-        const int clicked = int(std::ceil(origin_ + (edge - 0.5) * ratio_ - kAllowance));
-        const int inside = int(std::ceil(origin_ - kAllowance));
-        return std::max(clicked, inside);
+        return int(std::ceil(origin_ + edge * ratio_ - kAllowance));
     }
 
     // Device pixels back to the drawing area's logical coordinates.
@@ -107,9 +104,37 @@ protected:
         }
     }
 
+    // A left click goes to the target under the pointer when pressed, if it
+    // is released over the same target, as a button takes its clicks.
+    void mousePressEvent(QMouseEvent *event) override {
+        if (event->button() != Qt::LeftButton) {
+            event->ignore();
+            return;
+        }
+        pressed_ = board_.targetAt(exactPosition(*event));
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override {
+        if (event->button() != Qt::LeftButton) {
+            event->ignore();
+            return;
+        }
+        QAbstractButton *pressed = std::exchange(pressed_, nullptr);
+        if (pressed && pressed == board_.targetAt(exactPosition(*event))) {
+            pressed->click();
+        }
+    }
+
 private:
+    // The pointer's place in the drawing area, to the fraction of a pixel.
+    // (Qt 6.4 gives a widget its pointer position rounded to whole logical
+    // pixels; the place in the window is exact on every version.)
+    QPointF exactPosition(const QMouseEvent &event) const {
+        return event.scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+    }
+
     QString picture_;
     const BoardView &board_;
+    QAbstractButton *pressed_ = nullptr;
 };
 
 BoardView::BoardView(const TwipsRect &place, const QString &picture, QWidget *parent)
@@ -121,6 +146,23 @@ BoardView::BoardView(const TwipsRect &place, const QString &picture, QWidget *pa
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(place_.toPixels());
     drawingArea_->setGeometry(contentsRect());
+}
+
+void BoardView::addTarget(QAbstractButton *target) {
+    target->setAttribute(Qt::WA_TransparentForMouseEvents);
+    targets_.push_back(target);
+}
+
+QAbstractButton *BoardView::targetAt(QPointF position) const {
+    for (QAbstractButton *target : targets_) {
+        const QRect place = target->geometry();
+        if (target->isVisible() && position.x() >= place.left() &&
+            position.x() < place.left() + place.width() && position.y() >= place.top() &&
+            position.y() < place.top() + place.height()) {
+            return target;
+        }
+    }
+    return nullptr;
 }
 
 void BoardView::setCurrentColumn(int column) {

@@ -158,6 +158,7 @@ void Form1::Form_Load() {
         c.col[column]->setGeometry(geometry_.columnTarget(column).toPixels());
         c.col[column]->raise();
         c.col[column]->show();
+        board->addTarget(c.col[column]);
         connect(c.col[column], &ClickArea::clicked, this,
                 [this, column] { command(&Form1::col_Click, column); });
     }
