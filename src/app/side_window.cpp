@@ -26,7 +26,7 @@ bool SideWindow::event(QEvent *event) {
     const bool handled = ui::PictureCanvas::event(event);
     // The picture's words are read only when a screen reader listens.
     if (event->type() == QEvent::WindowActivate && QAccessible::isActive()) {
-        announcer_->say(ui::spoken::sentences(ui::Artwork::words(picture())));
+        announcer_->say(ui::spoken::sentences(ui::Artwork::words(picture())), this);
     }
     return handled;
 }

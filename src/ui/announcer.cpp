@@ -33,6 +33,17 @@ public:
     using Unseen::Unseen;
     // Only the latest entry is in sight, and focused.
     bool latest = true;
+    // What the message is about, and the part of it (all when empty).
+    QPointer<const QWidget> about;
+    QRect area;
+    // A screen reader takes two objects with the same role, name and place
+    // for one and does not speak the second: the same words said again about
+    // the same place lie a pixel narrower than the time before.
+    bool narrower = false;
+
+    bool repeats(const QString &message, const QWidget *otherAbout, const QRect &otherArea) const {
+        return accessibleName() == message && about == otherAbout && area == otherArea;
+    }
 };
 
 class EntryAccessible : public QAccessibleWidget {
@@ -46,6 +57,19 @@ public:
         state.focusable = true;
         state.focused = latest && widget()->isActiveWindow();
         return state;
+    }
+
+    // On the screen, the entry lies over what its message is about, wherever
+    // that is when asked.
+    QRect rect() const override {
+        const auto *entry = static_cast<const Entry *>(widget());
+        const QWidget *about = entry->about;
+        if (!about) {
+            return QAccessibleWidget::rect();
+        }
+        const QRect area = entry->area.isEmpty() ? about->rect() : entry->area;
+        const int less = entry->narrower ? 1 : 0;
+        return {about->mapToGlobal(area.topLeft()), area.size() - QSize(less, less)};
     }
 };
 
@@ -67,10 +91,12 @@ Announcer::Announcer(QWidget *host) : QObject(host), line_(new StatusLine(host))
     line_->show();
 }
 
-void Announcer::say(const QString &message) {
+void Announcer::say(const QString &message, const QWidget *about, const QRect &area) {
     if (!QAccessible::isActive()) {
         return;
     }
+    const Entry *last = entries_.empty() ? nullptr : static_cast<Entry *>(entries_.back().data());
+    const bool narrower = last && last->repeats(message, about, area) && !last->narrower;
     for (const QPointer<QWidget> &older : entries_) {
         if (older) {
             static_cast<Entry *>(older.data())->latest = false;
@@ -81,6 +107,9 @@ void Announcer::say(const QString &message) {
         entries_.pop_front();
     }
     auto *entry = new Entry(line_);
+    entry->about = about;
+    entry->area = area;
+    entry->narrower = narrower;
     entry->setAccessibleName(message);
     entry->show();
     entries_.emplace_back(entry);

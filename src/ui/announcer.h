@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <deque>
 
@@ -17,6 +18,10 @@ namespace dropline::ui {
 // twice in a row are heard twice, and after quick keys the last message is
 // the one heard.
 //
+// An entry has no size of its own, but tells assistive technology that it
+// lies over what its message is about, so that a magnifier following the
+// focus shows the play being spoken of.
+//
 // Nothing is drawn, and without an assistive technology nothing happens.
 class Announcer : public QObject {
     Q_OBJECT
@@ -25,7 +30,9 @@ public:
     // enabled), at no size and transparent for the mouse.
     explicit Announcer(QWidget *host);
 
-    void say(const QString &message);
+    // Says `message` about `area` of `about`, in its coordinates, or about
+    // all of `about` when `area` is empty.
+    void say(const QString &message, const QWidget *about, const QRect &area = {});
 
 private:
     QWidget *line_;

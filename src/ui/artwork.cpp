@@ -59,6 +59,21 @@ QSize Artwork::size(const QString &resource) {
     return renderer(resource).defaultSize();
 }
 
+QRect Artwork::area(const QString &resource, const QString &id) {
+    QSvgRenderer &svg = renderer(resource);
+    if (!svg.elementExists(id)) {
+        return {};
+    }
+    const QRectF drawn = svg.transformForElement(id).mapRect(svg.boundsOnElement(id));
+    // From the picture's own units to its pixels.
+    const QRectF box = svg.viewBoxF();
+    const QSizeF size = svg.defaultSize();
+    const QTransform toPixels =
+        QTransform::fromTranslate(-box.x(), -box.y()) *
+        QTransform::fromScale(size.width() / box.width(), size.height() / box.height());
+    return toPixels.mapRect(drawn).toAlignedRect();
+}
+
 QPixmap Artwork::pixmap(const QString &resource, qreal devicePixelRatio) {
     static QHash<Key, QPixmap> pictures;
     const Key key{resource, devicePixelRatio};

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,9 @@ class Artwork {
 public:
     // The picture's own size in logical pixels (empty when it cannot be loaded).
     static QSize size(const QString &resource);
+    // Where the picture draws its part named `id`, in its logical pixels
+    // (empty when it has no such part).
+    static QRect area(const QString &resource, const QString &id);
     // The picture at its own size, rendered for the given device pixel ratio.
     static QPixmap pixmap(const QString &resource, qreal devicePixelRatio);
     // A window icon drawn from the picture at the usual icon sizes.

@@ -1,9 +1,13 @@
 #include "board_view.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "artwork.h"
 #include "game/board.h"
@@ -14,7 +18,6 @@ namespace dropline::ui {
 namespace {
 
 constexpr int kBorderWidth = 2;  // standard sunken 3-D border
-constexpr qreal kLineWidth = 1;  // one logical pixel
 
 bool isDropKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
@@ -34,6 +37,37 @@ QAccessibleInterface *boardAccessible(const QString &, QObject *object) {
     return board ? new QAccessibleWidget(board, QAccessible::Canvas) : nullptr;
 }
 
+// Where grid lines fall on the screen's pixels along one axis. A line is as
+// wide as one logical pixel, rounded to whole device pixels, so that at a
+// fractional scale every line is equally wide. It begins on the first device
+// pixel whose place lies at or past its logical edge: where the board starts
+// handing clicks to the column that the line begins (see targetAt).
+class DevicePixels {
+public:
+    // `origin` is where the drawing area's logical 0 lies in device pixels of
+    // its window, `ratio` the device pixels to a logical pixel.
+    DevicePixels(qreal origin, qreal ratio)
+        : origin_(origin), ratio_(ratio), lineWidth_(std::max(1, qRound(ratio))) {}
+
+    int lineWidth() const { return lineWidth_; }
+
+    // The first device pixel of a line at whole logical pixel `edge`; the
+    // small allowance keeps an edge that falls exactly on a device pixel
+    // from being lost to rounding errors.
+    int lineStart(int edge) const {
+        constexpr qreal kAllowance = 1e-9;
+        return int(std::ceil(origin_ + edge * ratio_ - kAllowance));
+    }
+
+    // Device pixels back to the drawing area's logical coordinates.
+    qreal toLogical(int device) const { return (device - origin_) / ratio_; }
+
+private:
+    qreal origin_;
+    qreal ratio_;
+    int lineWidth_;
+};
+
 }  // namespace
 
 class BoardView::DrawingArea : public QWidget {
@@ -48,20 +82,54 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
         painter.drawPixmap(0, 0, Artwork::pixmap(picture_, devicePixelRatioF()));
-        painter.setPen(QPen(Qt::black, kLineWidth));
+        // Each line is filled as a band of whole device pixels, so it comes out
+        // crisp and as wide as every other at any scale.
+        const QTransform device = painter.deviceTransform();
+        const DevicePixels across(device.dx(), device.m11());
+        const DevicePixels down(device.dy(), device.m22());
         for (const QLineF &line : board_.lines()) {
-            painter.drawLine(QLineF(snap(line.p1()), snap(line.p2())));
+            const int left = across.lineStart(toPixel(std::min(line.x1(), line.x2())));
+            const int right = across.lineStart(toPixel(std::max(line.x1(), line.x2())));
+            const int top = down.lineStart(toPixel(std::min(line.y1(), line.y2())));
+            const int bottom = down.lineStart(toPixel(std::max(line.y1(), line.y2())));
+            const QPointF topLeft(across.toLogical(left), down.toLogical(top));
+            const QPointF bottomRight(across.toLogical(right + across.lineWidth()),
+                                      down.toLogical(bottom + down.lineWidth()));
+            painter.fillRect(QRectF(topLeft, bottomRight), Qt::black);
+        }
+    }
+
+    // A left click goes to the target under the pointer when pressed, if it
+    // is released over the same target, as a button takes its clicks.
+    void mousePressEvent(QMouseEvent *event) override {
+        if (event->button() != Qt::LeftButton) {
+            event->ignore();
+            return;
+        }
+        pressed_ = board_.targetAt(exactPosition(*event));
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override {
+        if (event->button() != Qt::LeftButton) {
+            event->ignore();
+            return;
+        }
+        QAbstractButton *pressed = std::exchange(pressed_, nullptr);
+        if (pressed && pressed == board_.targetAt(exactPosition(*event))) {
+            pressed->click();
         }
     }
 
 private:
-    // Twips to the centre of the pixel they fall on, so a 1-pixel line is crisp.
-    static QPointF snap(const QPointF &twips) {
-        return {toPixel(twips.x()) + 0.5, toPixel(twips.y()) + 0.5};
+    // The pointer's place in the drawing area, to the fraction of a pixel.
+    // (Qt 6.4 gives a widget its pointer position rounded to whole logical
+    // pixels; the place in the window is exact on every version.)
+    QPointF exactPosition(const QMouseEvent &event) const {
+        return event.scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
     }
 
     QString picture_;
     const BoardView &board_;
+    QAbstractButton *pressed_ = nullptr;
 };
 
 BoardView::BoardView(const TwipsRect &place, const QString &picture, QWidget *parent)
@@ -73,6 +141,23 @@ BoardView::BoardView(const TwipsRect &place, const QString &picture, QWidget *pa
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(place_.toPixels());
     drawingArea_->setGeometry(contentsRect());
+}
+
+void BoardView::addTarget(QAbstractButton *target) {
+    target->setAttribute(Qt::WA_TransparentForMouseEvents);
+    targets_.push_back(target);
+}
+
+QAbstractButton *BoardView::targetAt(QPointF position) const {
+    for (QAbstractButton *target : targets_) {
+        const QRect place = target->geometry();
+        if (target->isVisible() && position.x() >= place.left() &&
+            position.x() < place.left() + place.width() && position.y() >= place.top() &&
+            position.y() < place.top() + place.height()) {
+            return target;
+        }
+    }
+    return nullptr;
 }
 
 void BoardView::setCurrentColumn(int column) {

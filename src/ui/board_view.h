@@ -2,9 +2,12 @@
 
 #include <QFrame>
 #include <QLineF>
+#include <QPointF>
 #include <vector>
 
 #include "twips.h"
+
+class QAbstractButton;
 
 namespace dropline::ui {
 
@@ -22,9 +25,19 @@ public:
     double heightTwips() const { return place_.height; }
 
     QWidget *drawingArea() const { return drawingArea_; }
-    // Lines in twips from the drawing area's top-left corner, in black.
+    // A line across or down the drawing area, in twips from its top-left
+    // corner, in black: one logical pixel wide, on whole device pixels.
     void line(const QLineF &twips);
     const std::vector<QLineF> &lines() const { return lines_; }
+
+    // A button laid out on the drawing area (a column target) that takes the
+    // clicks falling inside its rectangle. The board finds it from the
+    // pointer's exact place, so that neighbouring targets share their edge
+    // to the fraction of a pixel at any scale: left to Qt, at a fractional
+    // scale Qt 6.4 hands a point up to half a logical pixel before a widget
+    // to it, and Qt 6.8 hands a point inside a widget's last logical pixel
+    // to its parent, where the click is lost.
+    void addTarget(QAbstractButton *target);
 
     // Sets the column that Left, Right and the drop keys work on: the last
     // one chosen by key or played into.
@@ -46,9 +59,14 @@ protected:
 
 private:
     class DrawingArea;
+    // The target holding a point of the drawing area (edges left and top
+    // inclusive), if any.
+    QAbstractButton *targetAt(QPointF position) const;
+
     TwipsRect place_;
     QWidget *drawingArea_;
     std::vector<QLineF> lines_;
+    std::vector<QAbstractButton *> targets_;
     int current_ = 0;
 };
 

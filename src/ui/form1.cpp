@@ -82,6 +82,7 @@ void Form1::buildDesign() {
     client_ = new PictureCanvas(form1::kArtwork, form1::kBackColor, this);
     setCentralWidget(client_);
     announcer_ = new Announcer(client_);
+    scorePanel_ = Artwork::area(form1::kArtwork, form1::kScorePanel);
     auto &c = controls_;
 
     // Created bottom-most first, so each control lies above the ones before it.
@@ -170,14 +171,16 @@ void Form1::Form_Load() {
         c.col[column]->setGeometry(geometry_.columnTarget(column).toPixels());
         c.col[column]->raise();
         c.col[column]->show();
+        board->addTarget(c.col[column]);
         connect(c.col[column], &ClickArea::clicked, this,
                 [this, column] { command(&Form1::col_Click, column); });
     }
     // A key works exactly as a click on the column's target.
     connect(board, &BoardView::columnKeyPressed, this,
             [this](int column) { controls_.col[column]->click(); });
-    connect(board, &BoardView::columnChosen, this,
-            [this](int column) { announcer_->say(spoken::columnName(game_, column)); });
+    connect(board, &BoardView::columnChosen, this, [this](int column) {
+        announcer_->say(spoken::columnName(game_, column), controls_.col[column]);
+    });
     describeBoard();
 }
 
@@ -189,7 +192,7 @@ void Form1::col_Click(int index) {
             return;
         case DropResult::Kind::ColumnFull:
             controls_.Picture1->setCurrentColumn(index);
-            announcer_->say(spoken::columnFull(index, spokenPlayer(mover)));
+            announcer_->say(spoken::columnFull(index, spokenPlayer(mover)), controls_.col[index]);
             return;
         case DropResult::Kind::Draw:
             dialogs_.msgBox(message(texts::kDraw));
@@ -202,7 +205,8 @@ void Form1::col_Click(int index) {
                 announceWin(*result.winner);
             }
             // Said once the win cue is over, as the winner line appears.
-            announcer_->say(spoken::placed(result.disc, spokenPlayer(mover)) + u' ' + spokenTurn());
+            announcer_->say(spoken::placed(result.disc, spokenPlayer(mover)) + u' ' + spokenTurn(),
+                            controls_.oval[result.disc.image]);
             cues_.play(Cue::Click);
             return;
     }
@@ -238,12 +242,12 @@ void Form1::keyPressEvent(QKeyEvent *event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && !event->isAutoRepeat()) {
         if (keyboard::isLatinLetter(*event, Qt::Key_S)) {
-            announcer_->say(spokenScoreboard());
+            announcer_->say(spokenScoreboard(), client_, scorePanel_);
             return;
         }
         if (keyboard::isLatinLetter(*event, Qt::Key_T) ||
             (!controls_.Picture1->isEnabled() && BoardView::isBoardKey(*event))) {
-            announcer_->say(spokenTurn());
+            announcer_->say(spokenTurn(), client_, scorePanel_);
             return;
         }
     }

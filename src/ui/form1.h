@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QRect>
 #include <QScopedValueRollback>
 #include <array>
 
@@ -115,6 +116,8 @@ private:
     PictureCanvas *client_ = nullptr;
     ActivationWatcher *activation_ = nullptr;
     Announcer *announcer_ = nullptr;
+    // Where the artwork draws the score panel, which S and T speak about.
+    QRect scorePanel_;
     Form1Controls controls_;
     Game game_;
     BoardGeometry geometry_;

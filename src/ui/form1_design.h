@@ -17,6 +17,8 @@ inline constexpr QColor kBackColor{0x40, 0x40, 0x40};
 inline constexpr const char *kArtwork = ":/artwork/main.svg";
 inline constexpr const char *kBoardArtwork = ":/artwork/board.svg";
 inline constexpr const char *kIcon = ":/artwork/books.svg";
+// The score panel, as the artwork names its drawing.
+inline constexpr const char *kScorePanel = "scorePanel";
 
 inline constexpr QColor kRed{0xFF, 0x00, 0x00};
 inline constexpr QColor kBlue{0x00, 0x00, 0xFF};

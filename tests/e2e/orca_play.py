@@ -15,7 +15,8 @@ import sys
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from orca_session import SKIP, Session, TestFailure, missing_tools, poll  # noqa: E402
+from orca_session import (SKIP, Session, TestFailure, missing_tools, poll,  # noqa: E402
+                          spoken_form)
 
 APP = "Tavrin Dropline"
 # Debian 12's AT-SPI calls a push button "push button", Debian 13's "button".
@@ -77,6 +78,45 @@ class Accessibility:
         names = [action.getName(i) for i in range(action.nActions)]
         action.doAction(names.index("Press"))
 
+    def extents(self, thing):
+        box = thing.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
+        return box.x, box.y, box.width, box.height
+
+    def named(self, name):
+        """The showing object called `name`."""
+        def find():
+            return next((thing for thing in self.all() if thing.name == name), None)
+        return poll(f"an object named {name!r}", find)
+
+    def spoken_at(self, said):
+        """Where the focused object whose name holds `said` lies: what a
+        magnifier that follows the focus shows."""
+        def find():
+            for thing in self.all():
+                try:
+                    if (thing.getState().contains(self.pyatspi.STATE_FOCUSED)
+                            and spoken_form(said) in spoken_form(thing.name)):
+                        return thing
+                except Exception:
+                    continue
+            return None
+        return self.extents(poll(f"the focused object saying {said!r}", find))
+
+    def expect_spoken_over(self, said, name):
+        """What was said lies exactly over the object called `name`."""
+        at, over = self.spoken_at(said), self.extents(self.named(name))
+        if at != over:
+            raise TestFailure(f"{said!r} is said at {at}, not over {name!r} at {over}")
+
+    def expect_spoken_around(self, said, names):
+        """What was said lies around all the objects called `names`."""
+        x, y, width, height = at = self.spoken_at(said)
+        for name in names:
+            left, top, w, h = self.extents(self.named(name))
+            if not (x <= left and y <= top and left + w <= x + width and top + h <= y + height):
+                raise TestFailure(f"{said!r} is said at {at}, not around {name!r} at "
+                                  f"{(left, top, w, h)}")
+
     def expect_everything_named(self):
         """Every showing object without children (labels, buttons, discs) has
         a name."""
@@ -116,14 +156,20 @@ def play(session, accessibility):
     player.key("Return", "Board")
 
     # Column 5 filled and one press more; the turn stays with blue.
+    # What is said lies over what it is about, where a magnifier following
+    # the focus looks.
     movers = [ann, bob]
     for row in range(1, 6):
         mover, waiting = movers[(row - 1) % 2], movers[row % 2]
         player.key("5", f"{mover}: column 5, row {row}. {waiting}, to move")
+        if row == 1:
+            accessibility.expect_spoken_over(f"{ann}: column 5, row 1", "red disc, column 5, row 1")
     player.key("5", f"Column 5 is full. {bob}, still to move")
+    accessibility.expect_spoken_over("Column 5 is full", "Column 5: red, blue, red, blue, red; full")
 
     # Left reads the columns; at the edge the same column is read again.
     player.key("Left", "Column 4: empty")
+    accessibility.expect_spoken_over("Column 4: empty", "Column 4: empty")
     for _ in range(3):
         session.keys("Left")
     speech.expect("Column 1: empty")
@@ -141,10 +187,13 @@ def play(session, accessibility):
     player.key("Right", "Column 3: red")
     player.key("Right", "Column 4: empty")
     player.key("Down", f"{ann}: column 4, row 1. {WIN}")
+    accessibility.expect_spoken_over(WIN, "red disc, column 4, row 1")
 
     player.key("s", "Player 1, red: Ann. Step, red: 6. Winned, red: 1. "
                     "Player 2, blue: Bob. Step, blue: 5. Winned, blue: 0. "
                     f"Winner: {WIN}")
+    accessibility.expect_spoken_around(
+        "Player 1, red: Ann. Step, red: 6", ["Player 1, red: Ann", "Winned, blue: 0", f"Winner: {WIN}"])
     player.key("t", WIN)
     player.key("2", WIN)  # the won board takes no disc, and says why
     accessibility.expect_everything_named()
@@ -171,6 +220,8 @@ def play(session, accessibility):
 
     player.key("F1", "Programming: the Tavrin Dropline developers. "
                      "Artwork: the Tavrin Dropline developers. tavrin-dropline.example.org. OK")
+    accessibility.expect_spoken_over("Programming: the Tavrin Dropline developers",
+                                     "Tarvin Dropline           -- About --")
     player.key("Escape", "Board")
     player.key("F1", "Programming: the Tavrin Dropline developers")
     player.key("space", "Board")
