@@ -231,9 +231,10 @@ def play(session, accessibility):
     session.keys("Return")
 
 
-def main():
-    if len(sys.argv) != 2:
-        sys.exit(__doc__.splitlines()[-1])
+def run(play, binary, **env):
+    """Plays the game at `binary` (started with `env`) with `play(session,
+    accessibility)` in a private desktop with Orca, and checks that it ends
+    with status 0; exits 77 (skipped) when the tools are missing."""
     missing = missing_tools()
     if missing:
         print("skipped: missing", ", ".join(missing))
@@ -243,7 +244,7 @@ def main():
 
     with Session() as session:
         import pyatspi
-        game = session.start_game(sys.argv[1])
+        game = session.start_game(binary, **env)
         try:
             play(session, Accessibility(pyatspi))
             poll("the game to end after Exit", lambda: game.poll() is not None, 5)
@@ -252,6 +253,12 @@ def main():
         except TestFailure:
             print(session.game_output(), file=sys.stderr)
             raise
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__.splitlines()[-1])
+    run(play, sys.argv[1])
     print("Orca play: passed")
 
 

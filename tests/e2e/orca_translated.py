@@ -9,15 +9,14 @@ Usage: /usr/bin/python3 orca_translated.py LOCALE PATH-TO-tavrin-dropline
 
 import os
 import re
-import signal
 import sys
 import xml.etree.ElementTree as ElementTree
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
-from orca_play import BUTTON_ROLES, Accessibility, Player  # noqa: E402
-from orca_session import SKIP, Session, TestFailure, missing_tools, poll  # noqa: E402
+from orca_play import BUTTON_ROLES, Player, run  # noqa: E402
+from orca_session import TestFailure, poll  # noqa: E402
 
 
 class Translation:
@@ -133,24 +132,11 @@ def play(session, accessibility, tr):
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__.splitlines()[-1])
-    missing = missing_tools()
-    if missing:
-        print("skipped: missing", ", ".join(missing))
-        sys.exit(SKIP)
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
     locale, binary = sys.argv[1:]
     tr = Translation(locale)
-    with Session() as session:
-        import pyatspi
-        game = session.start_game(binary, LANG=locale, LANGUAGE="", LC_ALL="", LC_MESSAGES="")
-        try:
-            play(session, Accessibility(pyatspi), tr)
-            poll("the game to end after Exit", lambda: game.poll() is not None, 5)
-            if game.returncode != 0:
-                raise TestFailure(f"exit status {game.returncode}")
-        except TestFailure:
-            print(session.game_output(), file=sys.stderr)
-            raise
+    # The desktop's language by LANG alone.
+    run(lambda session, accessibility: play(session, accessibility, tr), binary,
+        LANG=locale, LANGUAGE="", LC_ALL="", LC_MESSAGES="")
     print(f"Orca play in {locale}: passed")
 
 
