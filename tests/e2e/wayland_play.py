@@ -36,6 +36,14 @@ ABOUT_OK = (152, 176)
 DRAW_CLICK = 26
 
 
+def changes(before, after):
+    """Where two screenshots differ: the pixels (x, y) whose colour changed.
+    The background of mutter's screen cast differs slightly from one frame
+    to the next."""
+    return [(x // 3, y) for y, (old, new) in enumerate(zip(before, after)) if old != new
+            for x, (a, b) in enumerate(zip(old, new)) if abs(a - b) > 32]
+
+
 def beside(a, b):
     """Whether rectangles (x, y, width, height) a and b touch left and right
     of each other, side by side, without overlapping."""
@@ -110,10 +118,22 @@ class Play:
         left = next(x for x in range(0, len(row), 3) if row[x:x + 3] == FIELD) // 3
         return left, top
 
+    def still_screen(self):
+        """The screen once the game has drawn what it had to: two
+        screenshots in a row alike. None where the screen cannot be seen."""
+        shots = [self.desktop.screenshot()]
+        if shots[0] is None:
+            return None
+
+        def alike():
+            shots.append(self.desktop.screenshot())
+            return not changes(*shots[-2:]) and shots[-1]
+        return poll("the screen to stay still", alike)
+
     def open_about(self):
         """Opens the about window with F1 and checks it: beside the main
         window, and taking the keys (the key 1 drops no disc)."""
-        before = self.desktop.screenshot()
+        before = self.still_screen()
         self.desktop.press("F1")
         about = poll("the about window", lambda: (about := self.about()) and about.place and about)
         self.check_beside(about, before)
@@ -135,7 +155,7 @@ class Play:
         if frames is not None:
             self.about_corner = self.check_frames_beside(frames, about)
         if before is not None:
-            self.about_corner = self.check_seen_beside(before, self.desktop.screenshot())
+            self.about_corner = self.check_seen_beside(before, self.still_screen())
 
     def check_frames_beside(self, frames, about):
         """Where the desktop says the windows lie: the about window's frame
@@ -152,9 +172,7 @@ class Play:
         """On the screen: what changed as the about window opened lies beside
         the main window's frame, and nothing over it. The frame's sides are
         as wide as each other."""
-        # The background differs slightly from one frame of the cast to the next.
-        changed = [(x // 3, y) for y, (old, new) in enumerate(zip(before, after)) if old != new
-                   for x, (a, b) in enumerate(zip(old, new)) if abs(a - b) > 32]
+        changed = changes(before, after)
         if not changed:
             raise TestFailure("the about window is not seen on the screen")
         xs, ys = [x for x, _ in changed], [y for _, y in changed]
