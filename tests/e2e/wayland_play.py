@@ -1,14 +1,13 @@
 """End to end on the real program as a native Wayland client (no X server
-anywhere) of a headless desktop: GNOME's compositor (mutter), KDE's (KWin) or
-sway. Both names are typed into the prompts. Discs are dropped with the keys
-1 to 5 and, where the desktop has a pointer, by clicks on the board, one of
-them while the about window is open. F1 opens the about window, which must
-lie beside the main window, touching it and not over it, and take the keys:
-the key 1 drops no disc then. Return, Escape, Space or a click on its OK area
-closes it. The 26th counted press makes the draw, which shows that every
-click counted and no key meant for the about window did. Ctrl+Q opens the
-farewell, whose Return ends the program with status 0.
-Usage: wayland_play.py mutter|kwin|sway PATH-TO-tavrin-dropline [KWIN-INPUT-CLIENT]
+anywhere) of a headless desktop: GNOME's compositor (mutter) or KDE's (KWin).
+Both names are typed into the prompts. Discs are dropped with the keys 1 to 5
+and by clicks on the board, one of them while the about window is open. F1
+opens the about window, which must lie beside the main window, touching it
+and not over it, and take the keys: the key 1 drops no disc then. Return, or
+a click on its OK area, closes it. The 26th counted press makes the draw,
+which shows that every click counted and no key meant for the about window
+did. Ctrl+Q opens the farewell, whose Return ends the program with status 0.
+Usage: wayland_play.py mutter|kwin PATH-TO-tavrin-dropline [KWIN-INPUT-CLIENT]
 Exits 77 (skipped) when the desktop's tools are missing."""
 
 import os
@@ -67,13 +66,8 @@ class Play:
             if self.game.poll() is not None:
                 raise TestFailure(f"the game ended with status {self.game.returncode}")
             windows = self.log.shown("toplevel", title)
-            if not windows:
+            if not windows or (focused and self.log.focus() is not windows[-1]):
                 return None
-            if focused:
-                said = self.desktop.focused()
-                has_focus = said == title if said is not None else self.log.focus() is windows[-1]
-                if not has_focus:
-                    return None
             return windows[-1]
         return poll(f"{'the focused ' if focused else ''}window {title.strip()!r}", found)
 
@@ -110,7 +104,7 @@ class Play:
         if frames is not None:
             x, y, width, height = dict(frames)[MAIN.strip()]
             return x + width - PICTURE[0], y + height - PICTURE[1]
-        screen = self.desktop.screenshot()
+        screen = self.still_screen()
         top = next((y for y, row in enumerate(screen) if FIELD in row), None)
         if top is None:
             raise TestFailure("the main picture is nowhere on the screen")
@@ -151,17 +145,22 @@ class Play:
                               f"window at {main}")
         print(f"ok: the desktop placed the about window at {about.place}, "
               f"beside the main window at {main}")
-        frames = self.desktop.frames()
-        if frames is not None:
-            self.about_corner = self.check_frames_beside(frames, about)
+        if self.desktop.frames() is not None:
+            # The desktop lists the popup once the game has drawn it.
+            self.about_corner = poll("the desktop to show the about window",
+                                     lambda: self.check_frames_beside(about))
         if before is not None:
             self.about_corner = self.check_seen_beside(before, self.still_screen())
 
-    def check_frames_beside(self, frames, about):
+    def check_frames_beside(self, about):
         """Where the desktop says the windows lie: the about window's frame
-        beside the main window's."""
+        beside the main window's. Returns the about window's top-left corner,
+        or None while the desktop does not show it."""
+        frames = self.desktop.frames()
         main = dict(frames)[MAIN.strip()]
         popup = [frame for title, frame in frames if title == "" and frame[2:] == about.place[2:]]
+        if not popup:
+            return None
         if len(popup) != 1 or not beside(popup[0], main):
             raise TestFailure(f"the desktop's windows: {frames}")
         print(f"ok: the desktop shows the about window at {popup[0]}, "
@@ -200,17 +199,13 @@ def play(desktop, game):
         play.gone(prompt)
     play.window(MAIN, focused=True)
     print("ok: both names typed")
-    if desktop.has_pointer:
-        play.picture = play.find_picture()
+    play.picture = play.find_picture()
 
     # The bottom row by keys 1 to 5, then column 1 filled and pressed on when
     # full, by keys and clicks: no line of four.
     play.drop("1", "2", "3", "4", "5")
-    if desktop.has_pointer:
-        play.click_column_1()
-        play.click_column_1()
-    else:
-        play.drop("1", "1")
+    play.click_column_1()
+    play.click_column_1()
 
     about = play.open_about()
     desktop.press("Return")
@@ -218,24 +213,15 @@ def play(desktop, game):
     print("ok: F1 opened the about window, which took the keys; Return closed it")
 
     about = play.open_about()
-    if desktop.has_pointer:
-        # The main window stays playable beside it, and takes the keys back.
-        play.click_column_1()
-        play.drop(*["1"] * (DRAW_CLICK - 1 - play.counted))
-        if about.gone:
-            raise TestFailure("the about window closed when the main window was clicked")
-        play.click(about, play.about_corner[0] + ABOUT_OK[0], play.about_corner[1] + ABOUT_OK[1])
-        play.gone(about)
-        print("ok: a click on the board beside the about window dropped a disc, "
-              "a click on its OK closed it")
-    else:
-        desktop.press("Escape")
-        play.gone(about)
-        play.drop(*["1"] * (DRAW_CLICK - 1 - play.counted))
-        about = play.open_about()
-        desktop.press("space")
-        play.gone(about)
-        print("ok: Escape and Space closed the about window")
+    # The main window stays playable beside it, and takes the keys back.
+    play.click_column_1()
+    play.drop(*["1"] * (DRAW_CLICK - 1 - play.counted))
+    if about.gone:
+        raise TestFailure("the about window closed when the main window was clicked")
+    play.click(about, play.about_corner[0] + ABOUT_OK[0], play.about_corner[1] + ABOUT_OK[1])
+    play.gone(about)
+    print("ok: a click on the board beside the about window dropped a disc, "
+          "a click on its OK closed it")
     # The about window closed after the last press: the board has seen them all.
     if play.log.shown("toplevel", DRAW):
         raise TestFailure("the draw came early: a key or click counted that should not have")
@@ -244,6 +230,9 @@ def play(desktop, game):
     desktop.press("Return")
     play.gone(message)
     print(f"ok: the press counted {DRAW_CLICK}th made the draw")
+
+    # Keys typed before the desktop gives the focus back would go nowhere.
+    play.window(MAIN, focused=True)
 
     desktop.press("Control+q")
     farewell = play.window(FAREWELL, focused=True)
