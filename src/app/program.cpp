@@ -12,7 +12,7 @@ namespace dropline::app {
 
 namespace {
 
-// Side windows open centred over the main window.
+// The farewell opens centred over the main window it replaces.
 void centreOver(QWidget *window, const QWidget &main) {
     window->setGeometry(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), main.geometry()));
@@ -20,9 +20,11 @@ void centreOver(QWidget *window, const QWidget &main) {
 
 }  // namespace
 
-Program::Program(platform::CuePlayer &cues, platform::Dialogs &dialogs, EndFunction end)
+Program::Program(platform::CuePlayer &cues, platform::Dialogs &dialogs, EndFunction end,
+                 Placement placement)
     : cues_(cues),
       end_(end ? std::move(end) : [] { QCoreApplication::exit(0); }),
+      placement_(placement),
       form1_(std::make_unique<ui::Form1>(cues, dialogs)) {
     connect(form1_.get(), &ui::Form1::aboutRequested, this, &Program::showAbout);
     connect(form1_.get(), &ui::Form1::leaveRequested, this, &Program::showFarewell);
@@ -50,11 +52,8 @@ void Program::start() {
 void Program::showAbout() {
     if (!form2_) {
         form2_ = new Form2;
-        centreOver(form2_, *form1_);
     }
-    form2_->show();
-    form2_->raise();
-    form2_->activateWindow();
+    form2_->showBeside(*form1_, placement_);
 }
 
 void Program::showFarewell() {

@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "side_window.h"
+
 namespace dropline::platform {
 class CuePlayer;
 class Dialogs;
@@ -27,8 +29,10 @@ public:
     using EndFunction = std::function<void()>;
 
     // `end` stops the program at once; by default it leaves the event loop
-    // with status 0 without closing any window.
-    Program(platform::CuePlayer &cues, platform::Dialogs &dialogs, EndFunction end = {});
+    // with status 0 without closing any window. `placement` tells who places
+    // the windows where the program runs.
+    Program(platform::CuePlayer &cues, platform::Dialogs &dialogs, EndFunction end = {},
+            Placement placement = platformPlacement());
     ~Program() override;
 
     // Shows and activates the main window.
@@ -46,6 +50,7 @@ public:
 private:
     platform::CuePlayer &cues_;
     EndFunction end_;
+    Placement placement_;
     std::unique_ptr<ui::Form1> form1_;
     QPointer<Form2> form2_;
     QPointer<Form3> form3_;

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "key_focus.h"
+
 namespace dropline::ui {
 
 namespace {
@@ -13,7 +15,10 @@ constexpr const char *kProgramWindowProperty = "dropline_program_window";
 }  // namespace
 
 ActivationWatcher::ActivationWatcher(QWidget *window) : QObject(window), window_(window) {
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &ActivationWatcher::focusChanged);
+    // Where the keys go is where the focus is among the program's windows,
+    // also while a window that the desktop gives no focus takes the keys.
+    connect(&KeyFocus::instance(), &KeyFocus::windowChanged, this,
+            &ActivationWatcher::focusChanged);
 }
 
 void ActivationWatcher::markAsProgramWindow(QWidget *window) {

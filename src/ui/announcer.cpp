@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
+#include "key_focus.h"
+
 namespace dropline::ui {
 
 namespace {
@@ -55,7 +57,7 @@ public:
         const bool latest = static_cast<const Entry *>(widget())->latest;
         state.invisible = !latest;
         state.focusable = true;
-        state.focused = latest && widget()->isActiveWindow();
+        state.focused = latest && KeyFocus::instance().has(widget());
         return state;
     }
 

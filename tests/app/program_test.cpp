@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -37,17 +38,23 @@ class ProgramTest : public QObject {
 
     ui::Form1 &form1() { return program->form1(); }
 
-private slots:
-    void init() {
+    // Starts the program afresh, its names asked, its windows placed by
+    // `placement`.
+    void restart(app::Placement placement) {
+        program.reset();
         journal.clear();
         ends = 0;
         dialogs.answers = {"Ann", "Bob"};
-        program = std::make_unique<Program>(cues, dialogs, [this] { ++ends; });
+        program = std::make_unique<Program>(
+            cues, dialogs, [this] { ++ends; }, placement);
         program->start();
         QVERIFY(QTest::qWaitForWindowActive(&form1()));
         QTRY_COMPARE(journal.size(), 3);
         journal.clear();
     }
+
+private slots:
+    void init() { restart(app::Placement::ByProgram); }
     void cleanup() { program.reset(); }
 
     void aboutOpensBesideTheMainWindowBothWays() {
@@ -63,6 +70,50 @@ private slots:
         QTest::keyClick(&form1(), Qt::Key_F1);  // no cue from the menu item
         QCOMPARE(program->form2(), about);      // the same window, brought forward
         QVERIFY(!journal.contains(kClickCue));
+    }
+
+    // Where the screen has room on neither side of the main window, the
+    // about window still lies on the screen.
+    void theAboutWindowStaysOnTheScreen() {
+        const QRect screen = form1().screen()->availableGeometry();
+        form1().move(screen.center().x() - form1().frameGeometry().width() / 2, screen.top());
+        QVERIFY(screen.width() < form1().frameGeometry().width() + 2 * 300);
+        form1().controls().abt->trigger();
+        QVERIFY(screen.contains(program->form2()->frameGeometry()));
+    }
+
+    // On Wayland the about window is a popup beside the main window, which
+    // keeps the keyboard focus there; until the player clicks the main
+    // window, the keys go to the about window all the same.
+    void theAboutWindowTakesTheKeysAsAPopup() {
+        restart(app::Placement::ByDesktop);
+        QWindow *main = form1().windowHandle();
+        QTest::keyClick(main, Qt::Key_F1);
+        app::Form2 *about = program->form2();
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->windowType(), Qt::ToolTip);
+        QCOMPARE(about->parentWidget(), &form1());
+        QVERIFY(form1().isActiveWindow());
+        QTest::keyClick(main, Qt::Key_1);
+        QTest::keyClick(main, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(form1().game().moves(), 0);
+        QVERIFY(!program->form3());
+        QTest::keyClick(main, Qt::Key_Return);
+        QTRY_VERIFY(program->form2() == nullptr);
+        QCOMPARE(form1().game().moves(), 0);
+        // Back with the main window: its activation, which asks no names.
+        QTRY_COMPARE(journal, Journal{kOpeningCue});
+    }
+
+    void aClickOnTheMainWindowTakesTheKeysBackFromThePopup() {
+        restart(app::Placement::ByDesktop);
+        QWindow *main = form1().windowHandle();
+        QTest::keyClick(main, Qt::Key_F1);
+        clickCentre(form1().controls().col[0]);
+        QTest::keyClick(main, Qt::Key_1);
+        QCOMPARE(form1().game().moves(), 2);
+        QVERIFY(program->form2()->isVisible());
+        QTRY_COMPARE(journal.count(kOpeningCue), 1);
     }
 
     void theAboutWindowIsFramelessWithItsDesign() {

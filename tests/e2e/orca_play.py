@@ -3,8 +3,9 @@ player does, asserting what Orca says: the name prompts, each disc with its
 colour, player, column and row and who moves next, the columns read with
 Left and Right, a full column, the win, the scoreboard and the turn on
 demand, a new game with new players, a drawn game and its message, the about
-window's words and its closing by Escape and Space, the farewell's words and
-its Exit by Return, and a clean exit. One disc is dropped by a screen
+window's words, its place beside the main window (right of its frame, or
+left of it at the screen's right edge) and its closing by Escape and Space,
+the farewell's words and its Exit by Return, and a clean exit. One disc is dropped by a screen
 reader's press on a column button, which is what a click does; every object
 showing is named.
 Usage: /usr/bin/python3 orca_play.py PATH-TO-tavrin-dropline"""
@@ -19,6 +20,9 @@ from orca_session import (SKIP, Session, TestFailure, missing_tools, poll,  # no
                           spoken_form)
 
 APP = "Tavrin Dropline"
+MAIN = " Tavrin Dropline"
+ABOUT = "Tarvin Dropline           -- About --"
+SCREEN_WIDTH = 1024  # the session's screen
 # Debian 12's AT-SPI calls a push button "push button", Debian 13's "button".
 BUTTON_ROLES = ("push button", "button")
 # A full board with no four in a row: columns 1..5, one drop each, red first.
@@ -140,6 +144,15 @@ class Player:
 
 
 
+def expect_beside(session, side):
+    """The about window lies on `side` of the main window's frame, touching
+    it, top aligned, and on the screen."""
+    main, about = session.frame(MAIN), session.frame(ABOUT)
+    x = main[0] + main[2] if side == "right" else main[0] - about[2]
+    if about[:2] != (x, main[1]) or about[0] < 0 or about[0] + about[2] > SCREEN_WIDTH:
+        raise TestFailure(f"the about window at {about} is not {side} of the main window at {main}")
+
+
 def spoken_player(colour, name):
     return f"{colour}, {name}"
 
@@ -218,12 +231,18 @@ def play(session, accessibility):
     player.key("Return", "Board")
     player.key("s", "Step, red: 0. Winned, red: 0")
 
+    # The about window opens beside the main window: right of it, or left
+    # of it where the screen has no room on its right.
+    session.move(MAIN, 0, 100)
     player.key("F1", "Programming: the Tavrin Dropline developers. "
                      "Artwork: the Tavrin Dropline developers. tavrin-dropline.example.org. OK")
     accessibility.expect_spoken_over("Programming: the Tavrin Dropline developers",
                                      "Tarvin Dropline           -- About --")
+    expect_beside(session, "right")
     player.key("Escape", "Board")
+    session.move(MAIN, SCREEN_WIDTH - session.frame(MAIN)[2], 100)
     player.key("F1", "Programming: the Tavrin Dropline developers")
+    expect_beside(session, "left")
     player.key("space", "Board")
 
     player.key("ctrl+q", "Thank you for playing Tavrin Dropline! "

@@ -38,8 +38,8 @@ _UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'\s*(?:\{.*\}|ACSS.*)?$")
 
 def missing_tools():
     """What is missing to run the game with Orca here, if anything."""
-    missing = [tool for tool in ("Xvfb", "openbox", "dbus-daemon", "orca", "xdotool")
-               if not shutil.which(tool)]
+    missing = [tool for tool in ("Xvfb", "openbox", "dbus-daemon", "orca", "xdotool", "xwininfo",
+                                 "xprop") if not shutil.which(tool)]
     if not os.path.exists(_ACCESSIBILITY_BUS_SERVICE):
         missing.append("at-spi2-core")
     try:
@@ -244,6 +244,34 @@ class Session:
         """Presses keys in the focused window, as the player does."""
         subprocess.run(["xdotool", "key", "--delay", "30", *keys], env=self._desktop_env(),
                        check=True)
+
+    def _window(self, title):
+        """The id of the window titled `title`."""
+        def found():
+            search = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                                    env=self._desktop_env(), capture_output=True, text=True)
+            return search.stdout.split()[:1]
+        return poll(f"the window {title!r}", found)[0]
+
+    def frame(self, title):
+        """The frame of the window titled `title` on the screen, as the window
+        manager draws it: (x, y, width, height)."""
+        window = self._window(title)
+        info = subprocess.run(["xwininfo", "-id", window], env=self._desktop_env(),
+                              capture_output=True, text=True, check=True).stdout
+        fields = ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")
+        x, y, width, height = (int(re.search(rf"{field}:\s+(-?\d+)", info).group(1))
+                               for field in fields)
+        extents = subprocess.run(["xprop", "-id", window, "_NET_FRAME_EXTENTS"],
+                                 env=self._desktop_env(), capture_output=True, text=True).stdout
+        left, right, top, bottom = map(int, re.findall(r"\d+", extents.partition("=")[2])) \
+            if "=" in extents else (0, 0, 0, 0)
+        return x - left, y - top, width + left + right, height + top + bottom
+
+    def move(self, title, x, y):
+        """Moves the window titled `title` to x, y on the screen."""
+        subprocess.run(["xdotool", "windowmove", "--sync", self._window(title), str(x), str(y)],
+                       env=self._desktop_env(), check=True)
 
     def type(self, text):
         subprocess.run(["xdotool", "type", "--delay", "30", text], env=self._desktop_env(),
