@@ -30,15 +30,40 @@ QByteArray design(const QString &resource) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Each picture is parsed once, with its words in the player's language, and
-// its renderings kept for the whole run: there are few and they are small.
-QSvgRenderer &renderer(const QString &resource) {
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
-    auto &slot = renderers[resource];
-    if (!slot) {
-        slot = std::make_shared<QSvgRenderer>(drawn_words::localized(design(resource)));
+// Each picture is parsed once as designed, and once more with its words in
+// the player's language where they differ; the renderings are kept for the
+// whole run: there are few and they are small.
+struct Picture {
+    QByteArray design;
+    std::shared_ptr<QSvgRenderer> designed;
+    std::shared_ptr<QSvgRenderer> drawn;
+};
+
+Picture &picture(const QString &resource) {
+    static QHash<QString, Picture> pictures;
+    Picture &picture = pictures[resource];
+    if (!picture.designed) {
+        picture.design = design(resource);
+        picture.designed = std::make_shared<QSvgRenderer>(picture.design);
     }
-    return *slot;
+    return picture;
+}
+
+// The picture as designed: its size, which no translation changes. Asked
+// for before the window first shows, so the words are not fitted yet.
+QSvgRenderer &designRenderer(const QString &resource) {
+    return *picture(resource).designed;
+}
+
+// The picture as drawn, its words in the player's language.
+QSvgRenderer &renderer(const QString &resource) {
+    Picture &found = picture(resource);
+    if (!found.drawn) {
+        const QByteArray drawn = drawn_words::localized(found.design);
+        found.drawn = drawn == found.design ? found.designed
+                                            : std::make_shared<QSvgRenderer>(drawn);
+    }
+    return *found.drawn;
 }
 
 QPixmap render(QSvgRenderer &svg, QSize logical, qreal devicePixelRatio) {
@@ -56,7 +81,7 @@ QPixmap render(QSvgRenderer &svg, QSize logical, qreal devicePixelRatio) {
 }  // namespace
 
 QSize Artwork::size(const QString &resource) {
-    return renderer(resource).defaultSize();
+    return designRenderer(resource).defaultSize();
 }
 
 QRect Artwork::area(const QString &resource, const QString &id) {

@@ -82,7 +82,6 @@ void Form1::buildDesign() {
     client_ = new PictureCanvas(form1::kArtwork, form1::kBackColor, this);
     setCentralWidget(client_);
     announcer_ = new Announcer(client_);
-    scorePanel_ = Artwork::area(form1::kArtwork, form1::kScorePanel);
     auto &c = controls_;
 
     // Created bottom-most first, so each control lies above the ones before it.
@@ -238,16 +237,25 @@ QString Form1::spokenScoreboard() const {
     return spoken::sentences(lines);
 }
 
+// Found in the artwork when first asked for: reading the picture this early
+// would hold up the window's first showing.
+QRect Form1::scorePanel() {
+    if (scorePanel_.isNull()) {
+        scorePanel_ = Artwork::area(form1::kArtwork, form1::kScorePanel);
+    }
+    return scorePanel_;
+}
+
 void Form1::keyPressEvent(QKeyEvent *event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && !event->isAutoRepeat()) {
         if (keyboard::isLatinLetter(*event, Qt::Key_S)) {
-            announcer_->say(spokenScoreboard(), client_, scorePanel_);
+            announcer_->say(spokenScoreboard(), client_, scorePanel());
             return;
         }
         if (keyboard::isLatinLetter(*event, Qt::Key_T) ||
             (!controls_.Picture1->isEnabled() && BoardView::isBoardKey(*event))) {
-            announcer_->say(spokenTurn(), client_, scorePanel_);
+            announcer_->say(spokenTurn(), client_, scorePanel());
             return;
         }
     }

@@ -97,6 +97,8 @@ private:
     QString spokenPlayer(Colour colour) const;
     QString spokenTurn() const;
     QString spokenScoreboard() const;
+    // Where the score panel lies in the client area, for what is said of it.
+    QRect scorePanel();
 
     // Runs a command of the window's buttons, menus or keys, unless another
     // one is still waiting for a dialog or the win cue. The toolkit's modality

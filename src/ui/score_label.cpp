@@ -42,8 +42,15 @@ void ScoreLabel::setCaption(const QString &caption) {
 // Some glyphs rise above the font's line (an Arabic hamza, a ring over a
 // capital, a fallback font's taller letters); the label's top edge would cut
 // them off. The text moves down into the room the label has below its line,
-// as far as they need and the room allows; text that fits stays where it is.
+// as far as they need and the room allows; text that fits stays where it is,
+// as plain ASCII text always does (without laying it out here).
 void ScoreLabel::keepTopsInSight(const QString &shown) {
+    const bool plain = std::all_of(shown.begin(), shown.end(),
+                                   [](QChar ch) { return ch.unicode() < 0x80; });
+    if (plain) {
+        setContentsMargins(0, 0, 0, 0);
+        return;
+    }
     const QFontMetrics metrics(font());
     const QRect ink = metrics.tightBoundingRect(shown);
     const int above = -ink.top() - metrics.ascent();
