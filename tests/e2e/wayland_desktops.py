@@ -433,8 +433,11 @@ class KWin(Desktop):
     name = "kwin"
     tools = ("kwin_wayland", "dbus-daemon", "dbus-send")
 
-    def __init__(self, input_client):
+    def __init__(self, input_client, env=None):
+        """`env`: more of the desktop's environment (its keymap, its language),
+        which the compositor and the game both get."""
         super().__init__()
+        self.env.update(env or {})
         self._input_client = input_client
         self._scripts = 0
 
