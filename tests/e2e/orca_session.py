@@ -131,6 +131,7 @@ class Session:
         self.log = os.path.join(self.dir, "game.log")
         self.env = {}
         self._started = []
+        self._bound = set()
         self.speech = None
 
     def __enter__(self):
@@ -274,8 +275,28 @@ class Session:
                        env=self._desktop_env(), check=True)
 
     def type(self, text):
+        self._bind_keys(char for char in text if not char.isascii())
         subprocess.run(["xdotool", "type", "--delay", "30", text], env=self._desktop_env(),
                        check=True)
+
+    def _bind_keys(self, chars):
+        """Gives each of `chars` a key of its own for the whole session.
+        Left to xdotool, a letter missing from the keymap is bound to a key
+        only while it is pressed, and a game slow to read the keymap change
+        finds the key bound to nothing."""
+        missing = [char for char in dict.fromkeys(chars) if char not in self._bound]
+        if not missing:
+            return
+        keymap = subprocess.run(["xmodmap", "-pke"], env=self._desktop_env(), check=True,
+                                capture_output=True, text=True).stdout
+        free = [line.split()[1] for line in keymap.splitlines() if line.rstrip().endswith("=")]
+        if len(free) < len(missing):
+            raise TestFailure(f"no free keys to bind {missing!r} to")
+        for char, keycode in zip(missing, free):
+            keysym = f"U{ord(char):04X}"
+            subprocess.run(["xmodmap", "-e", f"keycode {keycode} = {keysym} {keysym}"],
+                           env=self._desktop_env(), check=True)
+            self._bound.add(char)
 
     def game_output(self):
         with open(self.log, errors="replace") as log:
