@@ -15,9 +15,9 @@ import sys
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from orca_session import SKIP, TestFailure, poll  # noqa: E402
+from orca_session import SKIP, TestFailure  # noqa: E402
 from orca_translated import Translation  # noqa: E402
-from wayland_play import DRAW, DRAW_CLICK, FAREWELL, MAIN, Play  # noqa: E402
+from wayland_play import DRAW, DRAW_CLICK, MAIN, Play, leave  # noqa: E402
 import wayland_desktops  # noqa: E402
 
 # Each layout, as its users set it, with the game's language and the key that
@@ -51,13 +51,7 @@ def play(desktop, game, locale, q_key):
     play.gone(message)
     print(f"ok: {DRAW_CLICK} presses of the number row made the draw")
     play.window(MAIN, focused=True)
-    desktop.press(f"Control+{q_key}")
-    farewell = play.window(FAREWELL, focused=True)
-    desktop.press("Return")
-    play.gone(farewell)
-    poll("the program to end after the farewell", lambda: game.poll() is not None, timeout=30)
-    if game.returncode != 0:
-        raise TestFailure(f"exit status {game.returncode}")
+    leave(desktop, game, play, q_key)
 
 
 def main():

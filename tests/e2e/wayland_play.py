@@ -234,9 +234,15 @@ def play(desktop, game):
     # Keys typed before the desktop gives the focus back would go nowhere.
     play.window(MAIN, focused=True)
 
-    desktop.press("Control+q")
+    leave(desktop, game, play)
+    print("ok: Ctrl+Q opened the farewell, and its Return ended the game")
+
+
+def leave(desktop, game, play, q_key="q"):
+    """Ctrl+Q (`q_key` being where the layout puts Q) opens the farewell,
+    whose Return ends the game with exit status 0."""
+    desktop.press(f"Control+{q_key}")
     farewell = play.window(FAREWELL, focused=True)
-    print("ok: Ctrl+Q opened the farewell")
     # Return ends the program at once, long before the farewell's 10 s timer.
     # The process then gets time to finish (a sanitized build checks for
     # leaks on the way out).
