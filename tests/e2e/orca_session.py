@@ -77,27 +77,37 @@ def _die_with_parent():
     _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
-class Speech:
-    """What Orca has said so far, read from its debug log in order."""
+class LogLines:
+    """The whole lines a growing log file has gained since last asked."""
 
-    def __init__(self, log):
-        self._log = log
+    def __init__(self, path):
+        self._path = path
         self._offset = 0
         self._pending = ""
-        self.heard = []  # every utterance, in order
-        self._next = 0  # the first utterance not yet matched by expect()
 
-    def _read(self):
+    def new(self):
         try:
-            with open(self._log, errors="replace") as log:
+            with open(self._path, errors="replace") as log:
                 log.seek(self._offset)
                 data = log.read()
                 self._offset = log.tell()
         except FileNotFoundError:
-            return
+            return []
         lines = (self._pending + data).split("\n")
         self._pending = lines.pop()  # an unfinished line waits for its end
-        for line in lines:
+        return lines
+
+
+class Speech:
+    """What Orca has said so far, read from its debug log in order."""
+
+    def __init__(self, log):
+        self._log = LogLines(log)
+        self.heard = []  # every utterance, in order
+        self._next = 0  # the first utterance not yet matched by expect()
+
+    def _read(self):
+        for line in self._log.new():
             match = _UTTERANCE.search(line)
             if match:
                 self.heard.append(spoken_form(match.group(1)))

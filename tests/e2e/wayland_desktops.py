@@ -19,7 +19,7 @@ import subprocess
 import tempfile
 import time
 
-from orca_session import TestFailure, poll
+from orca_session import LogLines, TestFailure, poll
 
 _PR_SET_PDEATHSIG = 1
 _PR_SET_CHILD_SUBREAPER = 36
@@ -75,9 +75,7 @@ class ProtocolLog:
     _ID = re.compile(r"(?:\w+|\[unknown\])[@#](\d+)")
 
     def __init__(self, path):
-        self._path = path
-        self._offset = 0
-        self._pending = ""
+        self._log = LogLines(path)
         self._windows = []  # every window, in order of creation
         self._surfaces = {}  # xdg_surface id -> wl_surface id
         self._roles = {}  # xdg_surface, xdg_toplevel or xdg_popup id -> Window
@@ -87,16 +85,7 @@ class ProtocolLog:
         self._pointer = None  # the Window under the pointer
 
     def _read(self):
-        try:
-            with open(self._path, errors="replace") as log:
-                log.seek(self._offset)
-                data = log.read()
-                self._offset = log.tell()
-        except FileNotFoundError:
-            return
-        lines = (self._pending + data).split("\n")
-        self._pending = lines.pop()  # an unfinished line waits for its end
-        for line in lines:
+        for line in self._log.new():
             match = self._LINE.match(line)
             if match:
                 self._take(*match.groups())
