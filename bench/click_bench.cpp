@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <QAccessible>
 
 #include "game/board.h"
 #include "platform/cues.h"
 #include "platform/dialogs.h"
-#include "ui/click_area.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 // The main window handling one click on a column, offscreen: the disc placed,
 // the step count updated and the window repainted.
@@ -15,9 +18,9 @@
 namespace {
 
 using dropline::kColumns;
-using dropline::kMaxMoves;
+using dropline::kCountedClicks;
 using dropline::kRows;
-using dropline::ui::Form1;
+using dropline::ui::MainWindow;
 
 class SilentCues final : public dropline::platform::CuePlayer {
 public:
@@ -53,22 +56,43 @@ void watchPaints(QWidget *widget, PaintCounter &counter) {
 }
 
 // The next column to click, or -1 when the game on the board is over.
-int nextColumn(const Form1 &form, int &turn) {
-    const auto &game = form.game();
-    if (game.winnerMessage() || game.moves() >= kMaxMoves) {
+int nextColumn(const MainWindow &window, int &turn) {
+    const auto &game = window.game();
+    if (game.winner() || game.countedClicks() >= kCountedClicks) {
         return -1;
     }
     for (int tried = 0; tried < kColumns; ++tried) {
         const int column = turn++ % kColumns;
-        if (game.colfill(column) < kRows) {
+        if (game.discsIn(column) < kRows) {
             return column;
         }
     }
     return -1;
 }
 
-void newGame(Form1 &form) {
-    form.newbutton_Click();
+// The board's column buttons, as assistive technology presses them: the
+// same command a click runs.
+QAccessibleInterface *boardOf(MainWindow &window) {
+    QList<QAccessibleInterface *> pending{QAccessible::queryAccessibleInterface(&window)};
+    while (!pending.isEmpty()) {
+        QAccessibleInterface *object = pending.takeFirst();
+        if (object->role() == QAccessible::Canvas) {
+            return object;
+        }
+        for (int i = 0; i < object->childCount(); ++i) {
+            pending << object->child(i);
+        }
+    }
+    return nullptr;
+}
+
+void press(QAccessibleInterface *board, int column) {
+    board->child(column)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+// Game, New.
+void newGame(MainWindow &window) {
+    window.menuBar()->actions().first()->menu()->actions().first()->trigger();
     QCoreApplication::processEvents();
 }
 
@@ -77,9 +101,10 @@ void newGame(Form1 &form) {
 void clickColumn(benchmark::State &state, bool repaintAll) {
     SilentCues cues;
     CancelDialogs dialogs;
-    Form1 form(cues, dialogs);
+    MainWindow form(cues, dialogs);
     form.show();
     QCoreApplication::processEvents();
+    QAccessibleInterface *board = boardOf(form);
     PaintCounter counter;
     watchPaints(&form, counter);
 
@@ -93,14 +118,14 @@ void clickColumn(benchmark::State &state, bool repaintAll) {
             column = nextColumn(form, turn);
             state.ResumeTiming();
         }
-        const int movesBefore = form.game().moves();
-        form.controls().col[column]->click();
+        const int movesBefore = form.game().countedClicks();
+        press(board, column);
         if (repaintAll) {
             form.repaint();
         } else {
             QCoreApplication::processEvents();
         }
-        if (form.game().moves() != movesBefore + 1) {
+        if (form.game().countedClicks() != movesBefore + 1) {
             state.SkipWithError("the click was not taken");
             return;
         }

@@ -14,7 +14,7 @@ namespace {
 
 using dropline::DropResult;
 using dropline::Game;
-using dropline::kMaxMoves;
+using dropline::kCountedClicks;
 
 // Seven discs with no line: where every replay starts.
 constexpr std::array kOpening{2, 2, 1, 3, 3, 1, 0};
@@ -24,7 +24,7 @@ constexpr std::array kOrder{4, 0, 1, 4, 2, 3, 4, 0, 2, 3, 1, 4, 0, 2, 3, 1, 0, 4
 Game midGame() {
     Game game;
     for (const int column : kOpening) {
-        game.drop(column);
+        game.dropInto(column);
     }
     return game;
 }
@@ -33,13 +33,13 @@ Game midGame() {
 // disc, up to a win or the last counted move.
 std::vector<int> restOfGame(Game game) {
     std::vector<int> columns;
-    for (std::size_t i = 0; game.moves() < kMaxMoves; ++i) {
+    for (std::size_t i = 0; game.countedClicks() < kCountedClicks; ++i) {
         const int column = kOrder[i % kOrder.size()];
-        if (game.colfill(column) >= dropline::kRows) {
+        if (game.discsIn(column) >= dropline::kRows) {
             continue;
         }
         columns.push_back(column);
-        if (game.drop(column).winner) {
+        if (game.dropInto(column).winner) {
             break;
         }
     }
@@ -49,14 +49,14 @@ std::vector<int> restOfGame(Game game) {
 void BM_DropWithScan(benchmark::State &state) {
     const Game start = midGame();
     const std::vector<int> columns = restOfGame(start);
-    if (!start.boardEnabled() || start.moves() + 1 < 7 || columns.empty()) {
+    if (!start.takesDiscs() || start.countedClicks() + 1 < 7 || columns.empty()) {
         state.SkipWithError("the replay does not start in mid-game");
         return;
     }
     Game game = start;
     std::size_t next = 0;
     for (auto _ : state) {
-        DropResult result = game.drop(columns[next]);
+        DropResult result = game.dropInto(columns[next]);
         benchmark::DoNotOptimize(result);
         if (++next == columns.size()) {
             game = start;

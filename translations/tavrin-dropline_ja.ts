@@ -198,58 +198,72 @@
     </message>
     <message>
         <source>Artwork: the Tavrin Dropline developers</source>
+        <extracomment>Credits: who drew the pictures.</extracomment>
         <translation>グラフィック：Tavrin Dropline 開発チーム</translation>
     </message>
     <message>
         <source>tavrin-dropline.example.org</source>
+        <extracomment>Credits: the game&apos;s web address.</extracomment>
         <translation>tavrin-dropline.example.org</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>The button that closes the credits.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Thank you for playing Tavrin Dropline!</source>
+        <extracomment>Farewell, first line.</extracomment>
         <translation>Tavrin Dropline で遊んでくれてありがとう！</translation>
     </message>
     <message>
         <source>Visit us at tavrin-dropline.example.org</source>
+        <extracomment>Farewell, second line: an invitation to the web site.</extracomment>
         <translation>tavrin-dropline.example.org にも遊びに来てね</translation>
     </message>
     <message>
         <source>More games are on their way.</source>
+        <extracomment>Farewell, third line.</extracomment>
         <translation>新しいゲームも準備中です。</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The farewell window&apos;s button, which ends the game.</extracomment>
         <translation>終了</translation>
     </message>
     <message>
         <source>New</source>
+        <extracomment>The big button that starts a new game, first line of two.</extracomment>
         <translation>新しい</translation>
     </message>
     <message>
         <source>Game</source>
+        <extracomment>The big button that starts a new game, second line of two.</extracomment>
         <translation>ゲーム</translation>
     </message>
     <message>
         <source>About</source>
+        <extracomment>The big button that shows the credits.</extracomment>
         <translation>情報</translation>
     </message>
     <message>
         <source>Player 1 :</source>
+        <extracomment>Score panel: the red player, whose name follows.</extracomment>
         <translation>プレイヤー1：</translation>
     </message>
     <message>
         <source>Step :</source>
+        <extracomment>Score panel: how many discs this colour has placed in this game.</extracomment>
         <translation>手数：</translation>
     </message>
     <message>
         <source>Winned :</source>
+        <extracomment>Score panel: how many games this colour has won.</extracomment>
         <translation>勝ち数：</translation>
     </message>
     <message>
         <source>Player 2 :</source>
+        <extracomment>Score panel: the blue player, whose name follows.</extracomment>
         <translation>プレイヤー2：</translation>
     </message>
 </context>

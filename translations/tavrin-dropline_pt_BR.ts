@@ -198,58 +198,72 @@
     </message>
     <message>
         <source>Artwork: the Tavrin Dropline developers</source>
+        <extracomment>Credits: who drew the pictures.</extracomment>
         <translation>Arte: a equipe do Tavrin Dropline</translation>
     </message>
     <message>
         <source>tavrin-dropline.example.org</source>
+        <extracomment>Credits: the game&apos;s web address.</extracomment>
         <translation>tavrin-dropline.example.org</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>The button that closes the credits.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Thank you for playing Tavrin Dropline!</source>
+        <extracomment>Farewell, first line.</extracomment>
         <translation>Obrigado por jogar Tavrin Dropline!</translation>
     </message>
     <message>
         <source>Visit us at tavrin-dropline.example.org</source>
+        <extracomment>Farewell, second line: an invitation to the web site.</extracomment>
         <translation>Visite-nos em tavrin-dropline.example.org</translation>
     </message>
     <message>
         <source>More games are on their way.</source>
+        <extracomment>Farewell, third line.</extracomment>
         <translation>Mais jogos estão a caminho.</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>The farewell window&apos;s button, which ends the game.</extracomment>
         <translation>Sair</translation>
     </message>
     <message>
         <source>New</source>
+        <extracomment>The big button that starts a new game, first line of two.</extracomment>
         <translation>Novo</translation>
     </message>
     <message>
         <source>Game</source>
+        <extracomment>The big button that starts a new game, second line of two.</extracomment>
         <translation>jogo</translation>
     </message>
     <message>
         <source>About</source>
+        <extracomment>The big button that shows the credits.</extracomment>
         <translation>Sobre</translation>
     </message>
     <message>
         <source>Player 1 :</source>
+        <extracomment>Score panel: the red player, whose name follows.</extracomment>
         <translation>Jogador 1:</translation>
     </message>
     <message>
         <source>Step :</source>
+        <extracomment>Score panel: how many discs this colour has placed in this game.</extracomment>
         <translation>Peças:</translation>
     </message>
     <message>
         <source>Winned :</source>
+        <extracomment>Score panel: how many games this colour has won.</extracomment>
         <translation>Vitórias:</translation>
     </message>
     <message>
         <source>Player 2 :</source>
+        <extracomment>Score panel: the blue player, whose name follows.</extracomment>
         <translation>Jogador 2:</translation>
     </message>
 </context>

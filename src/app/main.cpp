@@ -6,7 +6,7 @@
 #include "platform/canberra_cue_player.h"
 #include "platform/dialogs.h"
 #include "program.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
@@ -23,7 +23,7 @@ int main(int argc, char *argv[]) {
     dropline::platform::CanberraCuePlayer cues;
     dropline::platform::QtDialogs dialogs;
     dropline::app::Program program(cues, dialogs);
-    dialogs.setParent(&program.form1());
+    dialogs.setParent(&program.mainWindow());
     program.start();
     return QApplication::exec();
 }

@@ -1,70 +1,61 @@
 #include "program.h"
 
 #include <QCoreApplication>
-#include <QScreen>
 #include <QStyle>
 
-#include "form2.h"
-#include "form3.h"
-#include "ui/form1.h"
+#include "about_window.h"
+#include "farewell_window.h"
+#include "ui/main_window.h"
 
 namespace dropline::app {
 
-namespace {
-
-// The farewell opens centred over the main window it replaces.
-void centreOver(QWidget *window, const QWidget &main) {
-    window->setGeometry(
-        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), main.geometry()));
-}
-
-}  // namespace
-
 Program::Program(platform::CuePlayer &cues, platform::Dialogs &dialogs, EndFunction end,
-                 Placement placement)
+                 platform::Placement placement)
     : cues_(cues),
       end_(end ? std::move(end) : [] { QCoreApplication::exit(0); }),
       placement_(placement),
-      form1_(std::make_unique<ui::Form1>(cues, dialogs)) {
-    connect(form1_.get(), &ui::Form1::aboutRequested, this, &Program::showAbout);
-    connect(form1_.get(), &ui::Form1::leaveRequested, this, &Program::showFarewell);
-    connect(form1_.get(), &ui::Form1::unloading, this, &Program::showFarewell);
+      mainWindow_(std::make_unique<ui::MainWindow>(cues, dialogs)) {
+    connect(mainWindow_.get(), &ui::MainWindow::aboutRequested, this, &Program::showAbout);
+    connect(mainWindow_.get(), &ui::MainWindow::leaveRequested, this, &Program::showFarewell);
+    connect(mainWindow_.get(), &ui::MainWindow::closing, this, &Program::showFarewell);
 }
 
 Program::~Program() {
-    delete form2_;
-    delete form3_;
+    delete aboutWindow_;
+    delete farewellWindow_;
 }
 
-Form2 *Program::form2() const {
-    return form2_;
+AboutWindow *Program::aboutWindow() const {
+    return aboutWindow_;
 }
 
-Form3 *Program::form3() const {
-    return form3_;
+FarewellWindow *Program::farewellWindow() const {
+    return farewellWindow_;
 }
 
 void Program::start() {
-    form1_->show();
-    form1_->activateWindow();
+    mainWindow_->show();
+    mainWindow_->activateWindow();
 }
 
 void Program::showAbout() {
-    if (!form2_) {
-        form2_ = new Form2;
+    if (!aboutWindow_) {
+        aboutWindow_ = new AboutWindow;
     }
-    form2_->showBeside(*form1_, placement_);
+    aboutWindow_->showBeside(*mainWindow_, placement_);
 }
 
+// The farewell opens centred over the main window it replaces.
 void Program::showFarewell() {
-    if (form3_ || ended_) {
+    if (farewellWindow_ || ended_) {
         return;
     }
-    form3_ = new Form3(cues_);
-    connect(form3_, &Form3::endRequested, this, &Program::end);
-    centreOver(form3_, *form1_);
-    form3_->show();
-    form3_->activateWindow();
+    farewellWindow_ = new FarewellWindow(cues_);
+    connect(farewellWindow_, &FarewellWindow::endRequested, this, &Program::end);
+    farewellWindow_->setGeometry(QStyle::alignedRect(
+        Qt::LeftToRight, Qt::AlignCenter, farewellWindow_->size(), mainWindow_->geometry()));
+    farewellWindow_->show();
+    farewellWindow_->activateWindow();
 }
 
 void Program::end() {
@@ -72,8 +63,8 @@ void Program::end() {
         return;
     }
     ended_ = true;
-    if (form3_) {
-        form3_->timer1()->stop();
+    if (farewellWindow_) {
+        farewellWindow_->stopCountdown();
     }
     end_();
 }

@@ -5,24 +5,24 @@
 #include <functional>
 #include <memory>
 
-#include "side_window.h"
+#include "platform/window_placement.h"
 
 namespace dropline::platform {
 class CuePlayer;
 class Dialogs;
 }  // namespace dropline::platform
 namespace dropline::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace dropline::app {
 
-class Form2;
-class Form3;
+class AboutWindow;
+class FarewellWindow;
 
-// The program's three windows and the one way out: the main window is shown
-// at start, the about window opens beside it, and every exit passes through
-// the farewell window, which ends the program.
+// The game's three windows and the one way out: the main window is shown at
+// start, the about window opens beside it, and every exit passes through the
+// farewell window, which ends the game.
 class Program : public QObject {
     Q_OBJECT
 public:
@@ -32,28 +32,28 @@ public:
     // with status 0 without closing any window. `placement` tells who places
     // the windows where the program runs.
     Program(platform::CuePlayer &cues, platform::Dialogs &dialogs, EndFunction end = {},
-            Placement placement = platformPlacement());
+            platform::Placement placement = platform::windowPlacement());
     ~Program() override;
 
     // Shows and activates the main window.
     void start();
 
-    ui::Form1 &form1() const { return *form1_; }
-    Form2 *form2() const;
-    Form3 *form3() const;
+    ui::MainWindow &mainWindow() const { return *mainWindow_; }
+    AboutWindow *aboutWindow() const;
+    FarewellWindow *farewellWindow() const;
     bool ended() const { return ended_; }
 
+private:
     void showAbout();
     void showFarewell();
     void end();
 
-private:
     platform::CuePlayer &cues_;
     EndFunction end_;
-    Placement placement_;
-    std::unique_ptr<ui::Form1> form1_;
-    QPointer<Form2> form2_;
-    QPointer<Form3> form3_;
+    platform::Placement placement_;
+    std::unique_ptr<ui::MainWindow> mainWindow_;
+    QPointer<AboutWindow> aboutWindow_;
+    QPointer<FarewellWindow> farewellWindow_;
     bool ended_ = false;
 };
 

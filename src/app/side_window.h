@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QSize>
+#include <span>
 
+#include "platform/window_placement.h"
 #include "ui/picture_canvas.h"
 #include "ui/twips.h"
 
@@ -12,19 +14,7 @@ class ClickArea;
 
 namespace dropline::app {
 
-// Who places the program's windows on the screen.
-enum class Placement {
-    // The program moves its windows where it wants them (X11).
-    ByProgram,
-    // The desktop alone places top-level windows; the program places only a
-    // popup, against the window it belongs to (Wayland).
-    ByDesktop,
-};
-
-// Who places windows where the program runs now.
-Placement platformPlacement();
-
-// A frameless window of the program beside the main one: its picture with a
+// A frameless window of the game beside the main one: its picture with a
 // single button drawn on it, and a click area over that button. Return,
 // Enter, Space and Escape press the button as a click does, and each time the
 // window becomes active (or takes the keys) a screen reader hears the words
@@ -33,25 +23,25 @@ class SideWindow : public ui::PictureCanvas {
     Q_OBJECT
 public:
     struct Design {
-        QString caption;
+        QString title;
         QSize clientSize;
-        QColor backColor;
+        QColor background;
         const char *artwork;
-        ui::TwipsRect button;
+        std::span<const ui::DrawnWord> words;
         const char *buttonName;  // what a screen reader calls the drawn button (spoken::)
     };
 
     explicit SideWindow(const Design &design, QWidget *parent = nullptr);
 
-    ui::ClickArea *label1() const { return label1_; }
-
     // Shows the window beside `main`, touching its frame, and gives it the
-    // keys; shown already, it is brought forward. Placed by the program: right
-    // of the frame, or left of it when the screen has no room there, and on
-    // the screen. Placed by the desktop: a popup of `main`, against its right
-    // edge; the desktop gives a popup no keyboard focus, so it takes the keys
-    // from `main` (see ui::KeyFocus) while the main window stays usable.
-    void showBeside(QWidget &main, Placement placement);
+    // keys; shown already, it is brought forward. Where the desktop places
+    // the windows (Wayland), it is a popup of `main`, which takes the keys
+    // from `main` while the main window stays usable.
+    void showBeside(QWidget &main, platform::Placement placement);
+
+signals:
+    // The drawn button was clicked, or pressed by its keys.
+    void buttonPressed();
 
 protected:
     bool event(QEvent *event) override;
@@ -60,7 +50,7 @@ protected:
 private:
     void sayWords();
 
-    ui::ClickArea *label1_;
+    ui::ClickArea *button_;
     ui::Announcer *announcer_;
 };
 

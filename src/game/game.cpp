@@ -1,5 +1,7 @@
 #include "game.h"
 
+#include <utility>
+
 #include "line_scan.h"
 
 namespace dropline {
@@ -7,108 +9,73 @@ namespace dropline {
 namespace {
 
 // No colour can have four discs before the seventh counted click.
-constexpr int kFirstScannedMove = 7;
+constexpr int kFirstScannedClick = 7;
 
 }  // namespace
 
-Game::Game() {
-    blueturn_ = 0;
-    moves_ = 0;
-    clearcells();
-}
-
-DropResult Game::drop(int column) {
-    if (!boardEnabled_ || column < 0 || column >= kColumns) {
+DropResult Game::dropInto(int column) {
+    if (!takesDiscs() || column < 0 || column >= kColumns) {
         return {};
     }
-    if (moves_ == 0) {
-        clearcells();
-    }
-    if (moves_ >= kMaxMoves) {
-        resetgame();
-        clearcells();
+    if (countedClicks_ >= kCountedClicks) {
+        clearBoard();  // a draw; the player to move begins the next game
         return DropResult{.kind = DropResult::Kind::Draw, .disc = {}, .winner = {}};
     }
 
-    ++moves_;  // counted before the column is tested
-    if (colfill_[column] >= kRows) {
+    ++countedClicks_;  // counted before the column is tested
+    const int row = discsIn(column);
+    if (row == kRows) {
         return DropResult{.kind = DropResult::Kind::ColumnFull, .disc = {}, .winner = {}};
     }
 
-    const int row = colfill_[column];
-    const int cell = cellIndex(column, row);
-    const Colour colour = toMove();
-    ++colfill_[column];
-    if (colour == Colour::Red) {
-        redcells_[cell] = 1;
-        blueturn_ = 1;
-        ++redSteps_;
-    } else {
-        bluecells_[cell] = 1;
-        blueturn_ = 0;
-        ++blueSteps_;
-    }
+    const Colour colour = toMove_;
+    cells_[cellIndex(column, row)] = discOf(colour);
+    ++playerOf(colour).steps;
+    toMove_ = opponentOf(colour);
 
     DropResult result{.kind = DropResult::Kind::Placed,
-                      .disc = {.image = moves_ - 1, .column = column, .row = row, .colour = colour},
+                      .disc = {.column = column, .row = row, .colour = colour},
                       .winner = {}};
-    if (moves_ >= kFirstScannedMove) {
-        result.winner = scanLines(redcells_, bluecells_);
+    if (countedClicks_ >= kFirstScannedClick) {
+        result.winner = scanLines(cells_);
     }
     if (result.winner) {
-        ++(*result.winner == Colour::Red ? redWins_ : blueWins_);
-        winnerMessage_ = result.winner;
-        boardEnabled_ = false;
+        ++playerOf(*result.winner).wins;
+        winner_ = result.winner;
     }
     return result;
 }
 
-void Game::resetgame() {
-    colfill_.fill(0);
-    redcells_.fill(0);
-    bluecells_.fill(0);
-    moves_ = 0;
-    redSteps_ = 0;
-    blueSteps_ = 0;
-    winnerMessage_.reset();
-    boardEnabled_ = true;
-}
-
-void Game::clearcells() {
-    redcells_.fill(0);
-    bluecells_.fill(0);
-    colfill_.fill(0);
-}
-
 void Game::newGame() {
-    resetgame();
-    clearcells();
-    blueturn_ = 0;
+    clearBoard();
+    toMove_ = Colour::Red;
+}
+
+void Game::setName(Colour colour, std::string name) {
+    playerOf(colour).name = std::move(name);
 }
 
 void Game::newPlayers() {
-    redWins_ = 0;
-    blueWins_ = 0;
+    for (Player &each : players_) {
+        each.wins = 0;
+    }
 }
 
-int Game::colfill(int column) const {
-    return colfill_.at(column);
+int Game::discsIn(int column) const {
+    int discs = 0;
+    while (discs < kRows && cell(column, discs) != Cell::Empty) {
+        ++discs;
+    }
+    return discs;
 }
 
-bool Game::redcell(int cell) const {
-    return redcells_.at(cell) != 0;
-}
-
-bool Game::bluecell(int cell) const {
-    return bluecells_.at(cell) != 0;
-}
-
-int Game::steps(Colour colour) const {
-    return colour == Colour::Red ? redSteps_ : blueSteps_;
-}
-
-int Game::wins(Colour colour) const {
-    return colour == Colour::Red ? redWins_ : blueWins_;
+void Game::clearBoard() {
+    cells_.fill(Cell::Empty);
+    countedClicks_ = 0;
+    winner_.reset();
+    for (Player &each : players_) {
+        each.steps = 0;
+    }
 }
 
 }  // namespace dropline

@@ -9,36 +9,36 @@ namespace dropline {
 
 namespace {
 
-bool complete(const Line &line, const Cells &cells) {
-    return std::all_of(line.begin(), line.end(), [&](int cell) { return cells[cell] != 0; });
+bool complete(const Line &line, const Cells &cells, Cell disc) {
+    return std::all_of(line.begin(), line.end(), [&](int cell) { return cells[cell] == disc; });
 }
 
-bool anyComplete(std::span<const Line> lines, const Cells &cells) {
+bool anyComplete(std::span<const Line> lines, const Cells &cells, Cell disc) {
     return std::any_of(lines.begin(), lines.end(),
-                       [&](const Line &line) { return complete(line, cells); });
+                       [&](const Line &line) { return complete(line, cells, disc); });
 }
 
 }  // namespace
 
-std::optional<Colour> scanLines(const Cells &redcells, const Cells &bluecells) {
+std::optional<Colour> scanLines(const Cells &cells) {
     const std::span<const Line> all{kAllLines};
 
     // Rows and columns: the first complete position wins, red before blue.
     for (const Line &line : all.first(kFirstDiagonal)) {
-        if (complete(line, redcells)) {
+        if (complete(line, cells, Cell::Red)) {
             return Colour::Red;
         }
-        if (complete(line, bluecells)) {
+        if (complete(line, cells, Cell::Blue)) {
             return Colour::Blue;
         }
     }
 
     // Diagonals: all of red's, then all of blue's.
     const auto diagonals = all.subspan(kFirstDiagonal);
-    if (anyComplete(diagonals, redcells)) {
+    if (anyComplete(diagonals, cells, Cell::Red)) {
         return Colour::Red;
     }
-    if (anyComplete(diagonals, bluecells)) {
+    if (anyComplete(diagonals, cells, Cell::Blue)) {
         return Colour::Blue;
     }
     return std::nullopt;

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "key_focus.h"
+#include "platform/key_focus.h"
 
 namespace dropline::ui {
 
@@ -17,7 +17,7 @@ constexpr const char *kProgramWindowProperty = "dropline_program_window";
 ActivationWatcher::ActivationWatcher(QWidget *window) : QObject(window), window_(window) {
     // Where the keys go is where the focus is among the program's windows,
     // also while a window that the desktop gives no focus takes the keys.
-    connect(&KeyFocus::instance(), &KeyFocus::windowChanged, this,
+    connect(&platform::KeyFocus::instance(), &platform::KeyFocus::windowChanged, this,
             &ActivationWatcher::focusChanged);
 }
 

@@ -4,7 +4,7 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
-#include "key_focus.h"
+#include "platform/key_focus.h"
 
 namespace dropline::ui {
 
@@ -57,7 +57,7 @@ public:
         const bool latest = static_cast<const Entry *>(widget())->latest;
         state.invisible = !latest;
         state.focusable = true;
-        state.focused = latest && KeyFocus::instance().has(widget());
+        state.focused = latest && platform::KeyFocus::instance().has(widget());
         return state;
     }
 

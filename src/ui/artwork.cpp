@@ -1,12 +1,9 @@
 #include "artwork.h"
 
-#include <QFile>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <memory>
-
-#include "drawn_words.h"
 
 namespace dropline::ui {
 
@@ -25,45 +22,15 @@ size_t qHash(const Key &key, size_t seed) {
 // Sizes at which the window icon is drawn.
 constexpr int kIconSizes[] = {16, 24, 32, 48, 64};
 
-QByteArray design(const QString &resource) {
-    QFile file(resource);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Each picture is parsed once as designed, and once more with its words in
-// the player's language where they differ; the renderings are kept for the
-// whole run: there are few and they are small.
-struct Picture {
-    QByteArray design;
-    std::shared_ptr<QSvgRenderer> designed;
-    std::shared_ptr<QSvgRenderer> drawn;
-};
-
-Picture &picture(const QString &resource) {
-    static QHash<QString, Picture> pictures;
-    Picture &picture = pictures[resource];
-    if (!picture.designed) {
-        picture.design = design(resource);
-        picture.designed = std::make_shared<QSvgRenderer>(picture.design);
-    }
-    return picture;
-}
-
-// The picture as designed: its size, which no translation changes. Asked
-// for before the window first shows, so the words are not fitted yet.
-QSvgRenderer &designRenderer(const QString &resource) {
-    return *picture(resource).designed;
-}
-
-// The picture as drawn, its words in the player's language.
+// Each picture is parsed once and kept for the whole run: there are few and
+// they are small.
 QSvgRenderer &renderer(const QString &resource) {
-    Picture &found = picture(resource);
-    if (!found.drawn) {
-        const QByteArray drawn = drawn_words::localized(found.design);
-        found.drawn = drawn == found.design ? found.designed
-                                            : std::make_shared<QSvgRenderer>(drawn);
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    std::shared_ptr<QSvgRenderer> &found = renderers[resource];
+    if (!found) {
+        found = std::make_shared<QSvgRenderer>(resource);
     }
-    return *found.drawn;
+    return *found;
 }
 
 QPixmap render(QSvgRenderer &svg, QSize logical, qreal devicePixelRatio) {
@@ -81,10 +48,10 @@ QPixmap render(QSvgRenderer &svg, QSize logical, qreal devicePixelRatio) {
 }  // namespace
 
 QSize Artwork::size(const QString &resource) {
-    return designRenderer(resource).defaultSize();
+    return renderer(resource).defaultSize();
 }
 
-QRect Artwork::area(const QString &resource, const QString &id) {
+QRectF Artwork::place(const QString &resource, const QString &id) {
     QSvgRenderer &svg = renderer(resource);
     if (!svg.elementExists(id)) {
         return {};
@@ -96,7 +63,7 @@ QRect Artwork::area(const QString &resource, const QString &id) {
     const QTransform toPixels =
         QTransform::fromTranslate(-box.x(), -box.y()) *
         QTransform::fromScale(size.width() / box.width(), size.height() / box.height());
-    return toPixels.mapRect(drawn).toAlignedRect();
+    return toPixels.mapRect(drawn);
 }
 
 QPixmap Artwork::pixmap(const QString &resource, qreal devicePixelRatio) {
@@ -116,17 +83,6 @@ QIcon Artwork::icon(const QString &resource) {
         icon.addPixmap(render(svg, QSize(side, side), 1.0));
     }
     return icon;
-}
-
-QStringList Artwork::words(const QString &resource) {
-    QStringList lines;
-    for (const drawn_words::Word &word : drawn_words::words(design(resource))) {
-        const QString line = word.text.simplified();
-        if (!line.isEmpty() && !lines.contains(line)) {
-            lines << line;
-        }
-    }
-    return lines;
 }
 
 }  // namespace dropline::ui

@@ -2,10 +2,9 @@
 
 #include <QIcon>
 #include <QPixmap>
-#include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 
 // Pictures drawn from the game's vector artwork, rendered once per device
 // pixel ratio and reused.
@@ -16,16 +15,13 @@ class Artwork {
 public:
     // The picture's own size in logical pixels (empty when it cannot be loaded).
     static QSize size(const QString &resource);
-    // Where the picture draws its part named `id`, in its logical pixels
-    // (empty when it has no such part).
-    static QRect area(const QString &resource, const QString &id);
+    // Where the picture has its element named `id`, in its logical pixels
+    // (empty when it has no such element).
+    static QRectF place(const QString &resource, const QString &id);
     // The picture at its own size, rendered for the given device pixel ratio.
     static QPixmap pixmap(const QString &resource, qreal devicePixelRatio);
     // A window icon drawn from the picture at the usual icon sizes.
     static QIcon icon(const QString &resource);
-    // The words drawn in the picture, in drawing order, each line once (a
-    // word drawn again as its own shadow or outline is not repeated).
-    static QStringList words(const QString &resource);
 };
 
 }  // namespace dropline::ui

@@ -6,37 +6,52 @@
 
 namespace dropline::ui {
 
-BoardGeometry BoardGeometry::measure(double boardWidth, double boardHeight, double discWidth,
-                                     double discHeight) {
-    BoardGeometry geometry;
-    geometry.boardheight = boardHeight;
-    geometry.boardwidth = boardWidth;
-    // nearbyint rounds halves to the even neighbour in the default rounding mode.
-    geometry.discwidth = static_cast<int>(std::nearbyint(discWidth));
-    geometry.discheight = discHeight;
-    return geometry;
+BoardGeometry::BoardGeometry(TwipsSize board, TwipsSize disc)
+    : boardWidth_(board.width),
+      boardHeight_(board.height),
+      // nearbyint rounds halves to the even neighbour in the default rounding mode.
+      discWidth_(static_cast<int>(std::nearbyint(disc.width))),
+      discHeight_(disc.height) {}
+
+int BoardGeometry::verticalLine(int i) const {
+    return toPixel(i * boardWidth_ / kColumns);
 }
 
-std::vector<QLineF> BoardGeometry::gridLines() const {
-    const double w = boardwidth;
-    const double h = boardheight;
-    std::vector<QLineF> lines;
-    for (int i = 0; i <= kColumns; ++i) {
-        lines.emplace_back(i * w / kColumns, 0, i * w / kColumns, h);
-    }
-    for (int i = 0; i <= kRows; ++i) {
-        lines.emplace_back(0, i * h / kRows, w, i * h / kRows);
-    }
-    return lines;
+int BoardGeometry::horizontalLine(int i) const {
+    return toPixel(i * boardHeight_ / kRows);
 }
 
-TwipsRect BoardGeometry::columnTarget(int column) const {
-    return {column * boardwidth / kColumns, 0, boardwidth / kColumns, boardheight};
+QSize BoardGeometry::extent() const {
+    return {toPixel(boardWidth_), toPixel(boardHeight_)};
+}
+
+int BoardGeometry::columnAt(QPointF point) const {
+    if (point.y() < 0 || point.y() >= extent().height()) {
+        return -1;
+    }
+    for (int c = 0; c < kColumns; ++c) {
+        if (point.x() >= verticalLine(c) && point.x() < verticalLine(c + 1)) {
+            return c;
+        }
+    }
+    return -1;
+}
+
+QRect BoardGeometry::column(int column) const {
+    return {QPoint(verticalLine(column), 0),
+            QPoint(verticalLine(column + 1) - 1, extent().height() - 1)};
+}
+
+QRect BoardGeometry::disc(int column, int row) const {
+    const QPointF corner = discTopLeft(column, row);
+    // The disc keeps its own size; only its corner snaps to a whole pixel.
+    return {QPoint(toPixel(corner.x()), toPixel(corner.y())),
+            TwipsRect{0, 0, double(discWidth_), discHeight_}.toPixels().size()};
 }
 
 QPointF BoardGeometry::discTopLeft(int column, int row) const {
-    const double left = (2 * column + 1) * boardwidth / (2 * kColumns) - discwidth / 2.0;
-    const double top = (2 * kRows - 1 - 2 * row) * boardheight / (2 * kRows) - discheight / 2.0;
+    const double left = (2 * column + 1) * boardWidth_ / (2 * kColumns) - discWidth_ / 2.0;
+    const double top = (2 * kRows - 1 - 2 * row) * boardHeight_ / (2 * kRows) - discHeight_ / 2.0;
     return {left, top};
 }
 

@@ -1,23 +1,22 @@
 #include "board_view.h"
 
-#include <QAbstractButton>
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "artwork.h"
-#include "game/board.h"
+#include "board_accessible.h"
+#include "game/game.h"
 #include "keyboard.h"
+#include "main_window_design.h"
+#include "spoken.h"
 
 namespace dropline::ui {
 
 namespace {
-
-constexpr int kBorderWidth = 2;  // standard sunken 3-D border
 
 bool isDropKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
@@ -29,23 +28,15 @@ int columnStep(int key) {
     return key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
 }
 
-// To assistive technology the board is a canvas: a drawn picture holding the
-// column buttons. (As a frame, the default for its class, screen readers
-// take it for a window.)
-QAccessibleInterface *boardAccessible(const QString &, QObject *object) {
-    auto *board = qobject_cast<BoardView *>(object);
-    return board ? new QAccessibleWidget(board, QAccessible::Canvas) : nullptr;
-}
-
 // Where grid lines fall on the screen's pixels along one axis. A line is as
 // wide as one logical pixel, rounded to whole device pixels, so that at a
 // fractional scale every line is equally wide. It begins on the first device
 // pixel whose place lies at or past its logical edge: where the board starts
-// handing clicks to the column that the line begins (see targetAt).
+// handing clicks to the column that the line begins.
 class DevicePixels {
 public:
-    // `origin` is where the drawing area's logical 0 lies in device pixels of
-    // its window, `ratio` the device pixels to a logical pixel.
+    // `origin` is where the drawing's logical 0 lies in device pixels of its
+    // window, `ratio` the device pixels to a logical pixel.
     DevicePixels(qreal origin, qreal ratio)
         : origin_(origin), ratio_(ratio), lineWidth_(std::max(1, qRound(ratio))) {}
 
@@ -59,7 +50,7 @@ public:
         return int(std::ceil(origin_ + edge * ratio_ - kAllowance));
     }
 
-    // Device pixels back to the drawing area's logical coordinates.
+    // Device pixels back to logical coordinates.
     qreal toLogical(int device) const { return (device - origin_) / ratio_; }
 
 private:
@@ -68,96 +59,41 @@ private:
     int lineWidth_;
 };
 
+const char *discPicture(Cell cell) {
+    return cell == Cell::Red ? main_window::kRedDisc : main_window::kBlueDisc;
+}
+
 }  // namespace
 
-class BoardView::DrawingArea : public QWidget {
-public:
-    DrawingArea(const QString &picture, const BoardView &board, QWidget *parent)
-        : QWidget(parent), picture_(picture), board_(board) {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().window());
-        painter.drawPixmap(0, 0, Artwork::pixmap(picture_, devicePixelRatioF()));
-        // Each line is filled as a band of whole device pixels, so it comes out
-        // crisp and as wide as every other at any scale.
-        const QTransform device = painter.deviceTransform();
-        const DevicePixels across(device.dx(), device.m11());
-        const DevicePixels down(device.dy(), device.m22());
-        for (const QLineF &line : board_.lines()) {
-            const int left = across.lineStart(toPixel(std::min(line.x1(), line.x2())));
-            const int right = across.lineStart(toPixel(std::max(line.x1(), line.x2())));
-            const int top = down.lineStart(toPixel(std::min(line.y1(), line.y2())));
-            const int bottom = down.lineStart(toPixel(std::max(line.y1(), line.y2())));
-            const QPointF topLeft(across.toLogical(left), down.toLogical(top));
-            const QPointF bottomRight(across.toLogical(right + across.lineWidth()),
-                                      down.toLogical(bottom + down.lineWidth()));
-            painter.fillRect(QRectF(topLeft, bottomRight), Qt::black);
-        }
-    }
-
-    // A left click goes to the target under the pointer when pressed, if it
-    // is released over the same target, as a button takes its clicks.
-    void mousePressEvent(QMouseEvent *event) override {
-        if (event->button() != Qt::LeftButton) {
-            event->ignore();
-            return;
-        }
-        pressed_ = board_.targetAt(exactPosition(*event));
-    }
-    void mouseReleaseEvent(QMouseEvent *event) override {
-        if (event->button() != Qt::LeftButton) {
-            event->ignore();
-            return;
-        }
-        QAbstractButton *pressed = std::exchange(pressed_, nullptr);
-        if (pressed && pressed == board_.targetAt(exactPosition(*event))) {
-            pressed->click();
-        }
-    }
-
-private:
-    // The pointer's place in the drawing area, to the fraction of a pixel.
-    // (Qt 6.4 gives a widget its pointer position rounded to whole logical
-    // pixels; the place in the window is exact on every version.)
-    QPointF exactPosition(const QMouseEvent &event) const {
-        return event.scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
-    }
-
-    QString picture_;
-    const BoardView &board_;
-    QAbstractButton *pressed_ = nullptr;
-};
-
-BoardView::BoardView(const TwipsRect &place, const QString &picture, QWidget *parent)
-    : QFrame(parent), place_(place), drawingArea_(new DrawingArea(picture, *this, this)) {
-    [[maybe_unused]] static const bool factoryInstalled =
-        (QAccessible::installFactory(boardAccessible), true);
+BoardView::BoardView(const Game &game, QWidget *parent)
+    : QFrame(parent), game_(game), geometry_(main_window::kBoard.size(), main_window::kDisc) {
+    BoardAccessible::install();
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    setLineWidth(kBorderWidth);
+    setLineWidth(main_window::kBoardBorder);
     setFocusPolicy(Qt::StrongFocus);
-    setGeometry(place_.toPixels());
-    drawingArea_->setGeometry(contentsRect());
+    setGeometry(main_window::kBoard.toPixels());
+    setAccessibleName(spoken::translated(spoken::kBoard));
 }
 
-void BoardView::addTarget(QAbstractButton *target) {
-    target->setAttribute(Qt::WA_TransparentForMouseEvents);
-    targets_.push_back(target);
+QRect BoardView::columnArea(int column) const {
+    return geometry_.column(column).translated(contentsRect().topLeft());
 }
 
-QAbstractButton *BoardView::targetAt(QPointF position) const {
-    for (QAbstractButton *target : targets_) {
-        const QRect place = target->geometry();
-        if (target->isVisible() && position.x() >= place.left() &&
-            position.x() < place.left() + place.width() && position.y() >= place.top() &&
-            position.y() < place.top() + place.height()) {
-            return target;
-        }
+QRect BoardView::discArea(int column, int row) const {
+    return geometry_.disc(column, row).translated(contentsRect().topLeft());
+}
+
+void BoardView::refresh() {
+    setEnabled(game_.takesDiscs());
+    reportChanges();
+    shown_ = game_.cells();
+    update();
+}
+
+void BoardView::pressColumn(int column) {
+    if (isEnabled()) {
+        emit columnClicked(column);
     }
-    return nullptr;
 }
 
 void BoardView::setCurrentColumn(int column) {
@@ -182,15 +118,123 @@ void BoardView::keyPressEvent(QKeyEvent *event) {
         if (numbered >= 0) {
             setCurrentColumn(numbered);
         }
-        emit columnKeyPressed(current_);
+        emit columnClicked(current_);
         return;
     }
     QFrame::keyPressEvent(event);
 }
 
-void BoardView::line(const QLineF &twips) {
-    lines_.push_back(twips);
-    drawingArea_->update();
+// A left click goes to the column under the pointer when pressed, if it is
+// released over the same column, as a button takes its clicks.
+void BoardView::mousePressEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton) {
+        QFrame::mousePressEvent(event);
+        return;
+    }
+    pressed_ = columnUnder(*event);
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton) {
+        QFrame::mouseReleaseEvent(event);
+        return;
+    }
+    const int pressed = std::exchange(pressed_, -1);
+    if (pressed >= 0 && pressed == columnUnder(*event)) {
+        emit columnClicked(pressed);
+    }
+}
+
+// From the pointer's place in the window, which is exact on every version of
+// Qt (Qt 6.4 gives a widget its pointer position rounded to whole logical
+// pixels): at a fractional scale the columns share their edges to the
+// fraction of a pixel, as the grid lines show them.
+int BoardView::columnUnder(const QMouseEvent &event) const {
+    const QPoint drawing = mapTo(window(), contentsRect().topLeft());
+    return geometry_.columnAt(event.scenePosition() - QPointF(drawing));
+}
+
+void BoardView::paintEvent(QPaintEvent *event) {
+    QFrame::paintEvent(event);  // the border
+    QPainter painter(this);
+    const QRect drawing = contentsRect();
+    painter.setClipRect(drawing);
+    painter.translate(drawing.topLeft());
+    painter.fillRect(QRect(QPoint(0, 0), drawing.size()), palette().window());
+    painter.drawPixmap(0, 0, Artwork::pixmap(main_window::kBoardArtwork, devicePixelRatioF()));
+    paintGrid(painter);
+    paintDiscs(painter);
+}
+
+// Each line is filled as a band of whole device pixels, so it comes out crisp
+// and as wide as every other at any scale.
+void BoardView::paintGrid(QPainter &painter) const {
+    const QTransform device = painter.deviceTransform();
+    const DevicePixels across(device.dx(), device.m11());
+    const DevicePixels down(device.dy(), device.m22());
+    const QSize extent = geometry_.extent();
+    const auto band = [&](int left, int top, int right, int bottom) {
+        const QPointF topLeft(across.toLogical(left), down.toLogical(top));
+        const QPointF bottomRight(across.toLogical(right + across.lineWidth()),
+                                  down.toLogical(bottom + down.lineWidth()));
+        painter.fillRect(QRectF(topLeft, bottomRight), Qt::black);
+    };
+    for (int i = 0; i <= kColumns; ++i) {
+        const int x = across.lineStart(geometry_.verticalLine(i));
+        band(x, down.lineStart(0), x, down.lineStart(extent.height()));
+    }
+    for (int i = 0; i <= kRows; ++i) {
+        const int y = down.lineStart(geometry_.horizontalLine(i));
+        band(across.lineStart(0), y, across.lineStart(extent.width()), y);
+    }
+}
+
+// A disc is its picture as drawn at the screen's ratio, pixel for pixel: its
+// corner goes to the nearest whole device pixel.
+void BoardView::paintDiscs(QPainter &painter) const {
+    const qreal ratio = devicePixelRatioF();
+    const QTransform device = painter.deviceTransform();
+    const QTransform toLogical = device.inverted();
+    for (int column = 0; column < kColumns; ++column) {
+        for (int row = 0; row < kRows; ++row) {
+            const Cell cell = shown_[cellIndex(column, row)];
+            if (cell == Cell::Empty) {
+                continue;
+            }
+            const QPointF corner = device.map(QPointF(geometry_.disc(column, row).topLeft()));
+            const QPointF snapped =
+                toLogical.map(QPointF(std::round(corner.x()), std::round(corner.y())));
+            painter.drawPixmap(snapped, Artwork::pixmap(discPicture(cell), ratio));
+        }
+    }
+}
+
+void BoardView::reportChanges() {
+    if (!QAccessible::isActive()) {
+        columnNames_ = {};
+        return;
+    }
+    QAccessibleInterface *board = QAccessible::queryAccessibleInterface(this);
+    for (int column = 0; column < kColumns; ++column) {
+        const QString name = spoken::columnName(game_, column);
+        // A column whose discs did not change keeps quiet.
+        if (name != columnNames_[column]) {
+            columnNames_[column] = name;
+            QAccessibleEvent renamed(board->child(BoardAccessible::columnChild(column)),
+                                     QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
+    }
+    for (int cell = 0; cell < kCells; ++cell) {
+        const bool shown = game_.cells()[cell] != Cell::Empty;
+        if (shown != (shown_[cell] != Cell::Empty)) {
+            QAccessibleEvent event(board->child(BoardAccessible::discChild(cell)),
+                                   shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
 }
 
 }  // namespace dropline::ui

@@ -1,43 +1,48 @@
 #pragma once
 
 #include <QFrame>
-#include <QLineF>
-#include <QPointF>
-#include <vector>
+#include <QString>
 
-#include "twips.h"
+#include "board_geometry.h"
+#include "game/board.h"
 
-class QAbstractButton;
+class QKeyEvent;
+
+namespace dropline {
+class Game;
+}
 
 namespace dropline::ui {
 
-// The board: a sunken frame around a drawing area that shows the board's
-// picture and keeps whatever lines are drawn on it for the whole run.
-// Controls placed on the board are children of the drawing area, so they are
-// cut off at its edges and take no clicks while the board is disabled.
+// The board: a sunken frame around the board's picture, its grid and the
+// discs of the game on it, all painted from the game in one widget. A click
+// anywhere on a column, or a key, drops a disc there; the board answers
+// nothing while it is disabled (a won game is on it).
+//
+// To assistive technology the board is a canvas holding its five columns, as
+// buttons that drop a disc when pressed, and the discs on it (see
+// board_accessible.h).
 class BoardView : public QFrame {
     Q_OBJECT
 public:
-    BoardView(const TwipsRect &place, const QString &picture, QWidget *parent = nullptr);
+    explicit BoardView(const Game &game, QWidget *parent = nullptr);
 
-    // Outer size, border included, in twips.
-    double widthTwips() const { return place_.width; }
-    double heightTwips() const { return place_.height; }
+    const Game &game() const { return game_; }
+    const BoardGeometry &geometry() const { return geometry_; }
 
-    QWidget *drawingArea() const { return drawingArea_; }
-    // A line across or down the drawing area, in twips from its top-left
-    // corner, in black: one logical pixel wide, on whole device pixels.
-    void line(const QLineF &twips);
-    const std::vector<QLineF> &lines() const { return lines_; }
+    // Shows the game as it is now, to the eye and to assistive technology.
+    // Until then the board shows it as it was: a draw message stands over
+    // the full board it ends.
+    void refresh();
 
-    // A button laid out on the drawing area (a column target) that takes the
-    // clicks falling inside its rectangle. The board finds it from the
-    // pointer's exact place, so that neighbouring targets share their edge
-    // to the fraction of a pixel at any scale: left to Qt, at a fractional
-    // scale Qt 6.4 hands a point up to half a logical pixel before a widget
-    // to it, and Qt 6.8 hands a point inside a widget's last logical pixel
-    // to its parent, where the click is lost.
-    void addTarget(QAbstractButton *target);
+    // Where a column, and a disc dropped into (column, row), lie in the
+    // board's own coordinates.
+    QRect columnArea(int column) const;
+    QRect discArea(int column, int row) const;
+
+    // Drops a disc into a column as a click there does: nothing while the
+    // board is disabled.
+    void pressColumn(int column);
 
     // Sets the column that Left, Right and the drop keys work on: the last
     // one chosen by key or played into.
@@ -47,27 +52,35 @@ public:
     static bool isBoardKey(const QKeyEvent &event);
 
 signals:
-    // A disc is to drop into the column: keys 1 to 5 name it; Return, Enter,
-    // Space and Down take the current column.
-    void columnKeyPressed(int column);
+    // A disc is to drop into the column: a click on it, keys 1 to 5, or
+    // Return, Enter, Space and Down on the current column.
+    void columnClicked(int column);
     // Left or Right chose the current column (at either edge, the same one
     // again).
     void columnChosen(int column);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    class DrawingArea;
-    // The target holding a point of the drawing area (edges left and top
-    // inclusive), if any.
-    QAbstractButton *targetAt(QPointF position) const;
+    // The column under the pointer, to the fraction of a pixel, or -1.
+    int columnUnder(const QMouseEvent &event) const;
+    void paintGrid(QPainter &painter) const;
+    void paintDiscs(QPainter &painter) const;
+    // Tells assistive technology what changed since the last time.
+    void reportChanges();
 
-    TwipsRect place_;
-    QWidget *drawingArea_;
-    std::vector<QLineF> lines_;
-    std::vector<QAbstractButton *> targets_;
+    const Game &game_;
+    BoardGeometry geometry_;
     int current_ = 0;
+    int pressed_ = -1;
+    // The cells as last shown, and the column names assistive technology
+    // last heard.
+    Cells shown_{};
+    std::array<QString, kColumns> columnNames_;
 };
 
 }  // namespace dropline::ui

@@ -1,240 +1,193 @@
 #include "drawn_words.h"
 
 #include <QCoreApplication>
-#include <QSvgRenderer>
-#include <QXmlStreamReader>
+#include <QFont>
+#include <QGlyphRun>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <map>
-#include <utility>
+#include <numbers>
+#include <string_view>
 
-namespace dropline::ui::drawn_words {
+#include "artwork.h"
+
+namespace dropline::ui {
 
 namespace {
 
-// A few rounds are enough: a font shrunk by the ratio of the widths fits, or
-// nearly, as glyphs do not scale quite evenly.
-constexpr int kFitRounds = 4;
-// How much wider than its place a text may be and still count as fitting.
-constexpr double kTolerance = 0.01;
+// The artwork's typeface (package fonts-dejavu-core); missing letters come
+// from fallback fonts, as Qt finds them.
+constexpr const char *kFamily = "DejaVu Sans";
+// Wider than any word: a line is laid out on it and measured afterwards.
+constexpr qreal kUnboundedWidth = 100000;
+// Words are laid out at this size and scaled to theirs: a glyph's advance
+// is rounded to whole pixels of the size it is laid out at, which at 10
+// pixels would add up along a line.
+constexpr int kLayoutPixelSize = 100;
 
-// One <text> element of a picture.
-struct TextElement {
-    qsizetype begin = 0;  // where the element starts and ends in the picture
-    qsizetype end = 0;
-    QXmlStreamAttributes attributes;
-    QString text;  // in the player's language
-    QRectF place;
-    bool changed = false;
-    double scale = 1;
-    double shift = 0;  // along x, in the text's own units
+QString translated(const DrawnWord &word) {
+    return QCoreApplication::translate(kArtworkContext, word.text);
+}
+
+// A word's letters as outlines, on a baseline from (0, 0) to (advance, 0).
+struct Shape {
+    QPainterPath letters;
+    qreal advance = 0;
+    qreal ascent = 0;
+    qreal descent = 0;
 };
 
-QStringView placeOf(const QXmlStreamAttributes &attributes) {
-    return attributes.value(QLatin1String(kNamespace), QLatin1String("place"));
-}
+Shape shapeOf(const QString &text, const WordStyle &style) {
+    QFont font(QString::fromLatin1(kFamily));
+    font.setBold(true);
+    font.setPixelSize(kLayoutPixelSize);
+    // Outlines as designed, the same at every scale and every size a word shrinks to.
+    font.setHintingPreference(QFont::PreferNoHinting);
 
-QRectF parsePlace(QStringView value) {
-    const QList<QStringView> numbers = value.split(u' ', Qt::SkipEmptyParts);
-    if (numbers.size() != 4) {
-        return {};
+    QTextLayout layout(text, font);
+    // The line runs from x = 0 whatever its direction; the place decides
+    // where it goes. The letters follow the player's language: a number or
+    // a Latin name in an Arabic line stands where an Arabic reader expects it.
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setTextDirection(QGuiApplication::layoutDirection());
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(kUnboundedWidth);
+    layout.endLayout();
+
+    const qreal scale = qreal(style.pixelSize) / kLayoutPixelSize;
+    Shape shape;
+    shape.advance = line.naturalTextWidth() * scale;
+    shape.ascent = line.ascent() * scale;
+    shape.descent = line.descent() * scale;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QRawFont rawFont = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            QPainterPath glyph = rawFont.pathForGlyph(glyphs[i]);
+            glyph.translate(positions[i] - QPointF(0, line.ascent()));
+            shape.letters.addPath(glyph);
+        }
     }
-    return {numbers[0].toDouble(), numbers[1].toDouble(), numbers[2].toDouble(),
-            numbers[3].toDouble()};
+    shape.letters = QTransform::fromScale(scale, scale).map(shape.letters);
+    return shape;
 }
 
-// The picture's texts, or nothing when it cannot be read.
-std::vector<TextElement> parse(const QString &svg) {
-    std::vector<TextElement> texts;
-    QXmlStreamReader reader(svg);
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != u"text") {
+// A word in its place: its shape, how much it shrinks, and where its
+// baseline begins.
+struct Placed {
+    const DrawnWord *word = nullptr;
+    QString text;
+    QRectF place;
+    Shape shape;
+    double scale = 1;
+    QPointF origin;
+
+    QTransform transform() const {
+        QTransform transform;
+        transform.translate(origin.x(), origin.y());
+        transform.scale(scale, scale);
+        transform.shear(-std::tan(word->style->slant * std::numbers::pi / 180), 0);
+        return transform;
+    }
+};
+
+std::vector<Placed> place(const QString &artwork, std::span<const DrawnWord> words) {
+    std::vector<Placed> placed;
+    std::map<std::string_view, double> groupScale;
+    for (const DrawnWord &word : words) {
+        const QRectF room = Artwork::place(artwork, QString::fromLatin1(word.place));
+        if (room.isEmpty()) {
+            qWarning("The picture %s has no place \"%s\" for a word.", qPrintable(artwork),
+                     word.place);
             continue;
         }
-        TextElement element;
-        // The reader stands at the end of the start tag; no "<" can come
-        // inside a tag, so its last "<text" is where the tag begins.
-        element.begin = svg.lastIndexOf(u"<text", reader.characterOffset() - 1);
-        element.attributes = reader.attributes();
-        element.place = parsePlace(placeOf(element.attributes));
-        const QString source =
-            reader.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
-        element.end = reader.characterOffset();
-        element.text = QCoreApplication::translate(kContext, source.toUtf8().constData());
-        element.changed = element.text != source;
-        texts.push_back(std::move(element));
-    }
-    if (reader.hasError()) {
-        return {};
-    }
-    // Every element must lie where the reader says: otherwise leave the
-    // picture alone rather than cut it up wrongly.
-    for (const TextElement &element : texts) {
-        if (element.begin < 0 || !QStringView(svg).mid(element.begin).startsWith(u"<text") ||
-            !QStringView(svg).left(element.end).endsWith(u"</text>")) {
-            return {};
+        Placed each{.word = &word,
+                    .text = translated(word),
+                    .place = room,
+                    .shape = {},
+                    .scale = 1,
+                    .origin = {}};
+        each.shape = shapeOf(each.text, *word.style);
+        if (each.shape.advance > room.width()) {
+            each.scale = room.width() / each.shape.advance;
         }
-    }
-    return texts;
-}
-
-QString elementId(std::size_t index) {
-    return QStringLiteral("dropline-text-%1").arg(index);
-}
-
-QString number(double value) {
-    return QString::number(value, 'f', 3);
-}
-
-// A text element written anew: its words, its font size and its place, and
-// with an `id` by which a renderer finds it.
-QString textElement(const TextElement &element, const QString &id = {}) {
-    QString out = QStringLiteral("<text");
-    for (const QXmlStreamAttribute &attribute : element.attributes) {
-        if (attribute.namespaceUri() == QLatin1String(kNamespace) ||
-            (!id.isEmpty() && attribute.qualifiedName() == u"id")) {
-            continue;
+        if (word.group) {
+            auto [found, added] = groupScale.try_emplace(word.group, each.scale);
+            found->second = std::min(found->second, each.scale);
         }
-        QString value = attribute.value().toString();
-        if (attribute.qualifiedName() == u"font-size" && element.scale != 1) {
-            value = number(value.toDouble() * element.scale);
-        } else if (attribute.qualifiedName() == u"x" && element.shift != 0) {
-            value = number(value.toDouble() + element.shift);
+        placed.push_back(std::move(each));
+    }
+    const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+    for (Placed &each : placed) {
+        if (each.word->group) {
+            each.scale = groupScale.at(each.word->group);
         }
-        out += QStringLiteral(" %1=\"%2\"").arg(attribute.qualifiedName(), value.toHtmlEscaped());
-    }
-    if (!id.isEmpty()) {
-        out += QStringLiteral(" id=\"%1\"").arg(id);
-    }
-    return out + u'>' + element.text.toHtmlEscaped() + QStringLiteral("</text>");
-}
-
-// The picture with each text written anew.
-QString build(const QString &svg, const std::vector<TextElement> &texts) {
-    QString out;
-    qsizetype copied = 0;
-    for (const TextElement &element : texts) {
-        out += QStringView(svg).mid(copied, element.begin - copied);
-        out += textElement(element);
-        copied = element.end;
-    }
-    out += QStringView(svg).mid(copied);
-    return out;
-}
-
-// Where the renderer draws each text. Only the texts are laid out, in a
-// picture of their own with the same size and units: they carry their fonts
-// and transforms themselves, and the rest of the picture is not needed.
-std::vector<QRectF> measure(const QString &svg, const std::vector<TextElement> &texts) {
-    const qsizetype root = svg.indexOf(u"<svg");
-    QString alone = svg.mid(root, svg.indexOf(u'>', root) + 1 - root);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        alone += textElement(texts[i], elementId(i));
-    }
-    QSvgRenderer renderer((alone + QStringLiteral("</svg>")).toUtf8());
-    std::vector<QRectF> bounds;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        bounds.push_back(renderer.boundsOnElement(elementId(i)));
-    }
-    return bounds;
-}
-
-enum class Anchor { Start, Middle, End };
-
-Anchor anchorOf(const TextElement &element) {
-    const QStringView anchor = element.attributes.value(QLatin1String("text-anchor"));
-    return anchor == u"middle" ? Anchor::Middle : anchor == u"end" ? Anchor::End : Anchor::Start;
-}
-
-// Words that run right to left and are designed to start at the left begin
-// at their place's right edge instead.
-bool startsAtRight(const TextElement &element) {
-    return element.text.isRightToLeft() && anchorOf(element) == Anchor::Start;
-}
-
-// How wide a text drawn at `bounds` may be and stay in its place, its anchor
-// where it is.
-double room(const TextElement &element, const QRectF &bounds) {
-    const QRectF &place = element.place;
-    if (startsAtRight(element)) {
-        return place.width();
-    }
-    switch (anchorOf(element)) {
-        case Anchor::Start:
-            return place.right() - bounds.left();
-        case Anchor::End:
-            return bounds.right() - place.left();
-        case Anchor::Middle:
-            break;
-    }
-    const double centre = bounds.center().x();
-    return 2 * std::min(centre - place.left(), place.right() - centre);
-}
-
-// Shrinks the texts that are too wide for their places, the copies of one
-// word (its shadow, its outline) all alike, and moves words that run right
-// to left to their place's right edge.
-void fitIntoPlaces(const QString &svg, std::vector<TextElement> &texts) {
-    const auto wordOf = [](const TextElement &element) {
-        return std::make_pair(element.text, placeOf(element.attributes).toString());
-    };
-    std::vector<QRectF> bounds = measure(svg, texts);
-    for (int round = 0; round < kFitRounds; ++round) {
-        std::map<std::pair<QString, QString>, double> wordScale;
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            const TextElement &element = texts[i];
-            const double width = bounds[i].width();
-            if (element.place.isEmpty() || width <= room(element, bounds[i]) + kTolerance) {
-                continue;
-            }
-            const double needed = element.scale * room(element, bounds[i]) / width;
-            auto [slot, added] = wordScale.try_emplace(wordOf(element), needed);
-            slot->second = std::min(slot->second, needed);
+        const Shape &shape = each.shape;
+        const double width = shape.advance * each.scale;
+        double left = each.place.left();
+        if (each.word->style->align == WordStyle::Align::Centre) {
+            left = each.place.center().x() - width / 2;
+        } else if (rightToLeft) {
+            left = each.place.right() - width;
         }
-        if (wordScale.empty()) {
-            break;
-        }
-        for (TextElement &element : texts) {
-            if (const auto found = wordScale.find(wordOf(element)); found != wordScale.end()) {
-                element.scale = found->second;
-            }
-        }
-        bounds = measure(svg, texts);
+        // The line's height centred in the place.
+        const double height = (shape.ascent + shape.descent) * each.scale;
+        const double baseline =
+            each.place.top() + (each.place.height() - height) / 2 + shape.ascent * each.scale;
+        each.origin = {left, baseline};
     }
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        TextElement &element = texts[i];
-        if (!element.place.isEmpty() && startsAtRight(element)) {
-            element.shift = element.place.right() - bounds[i].right();
-        }
-    }
+    return placed;
 }
 
 }  // namespace
 
-QByteArray localized(const QByteArray &svg) {
-    if (!svg.contains("<text")) {
-        return svg;  // no words: nothing to read through
+std::vector<LaidOutWord> layOutWords(const QString &artwork, std::span<const DrawnWord> words) {
+    std::vector<LaidOutWord> laidOut;
+    for (const Placed &each : place(artwork, words)) {
+        const Shape &shape = each.shape;
+        const QRectF drawn(each.origin.x(), each.origin.y() - shape.ascent * each.scale,
+                           shape.advance * each.scale, (shape.ascent + shape.descent) * each.scale);
+        laidOut.push_back({each.text, each.place, drawn, each.scale});
     }
-    const QString picture = QString::fromUtf8(svg);
-    std::vector<TextElement> texts = parse(picture);
-    if (std::none_of(texts.begin(), texts.end(), [](const auto &t) { return t.changed; })) {
-        return svg;
-    }
-    fitIntoPlaces(picture, texts);
-    return build(picture, texts).toUtf8();
+    return laidOut;
 }
 
-std::vector<Word> words(const QByteArray &svg) {
-    const QString picture = QString::fromUtf8(svg);
-    std::vector<TextElement> texts = parse(picture);
-    if (std::any_of(texts.begin(), texts.end(), [](const auto &t) { return t.changed; })) {
-        fitIntoPlaces(picture, texts);
+void paintWords(QPainter &painter, const QString &artwork, std::span<const DrawnWord> words) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const Placed &each : place(artwork, words)) {
+        const WordStyle &style = *each.word->style;
+        const QPainterPath letters = each.transform().map(each.shape.letters);
+        if (style.shadow.isValid()) {
+            painter.fillPath(letters.translated(style.shadowOffset), style.shadow);
+        }
+        if (style.outline.isValid()) {
+            painter.strokePath(letters, QPen(style.outline, style.outlineWidth, Qt::SolidLine,
+                                             Qt::RoundCap, Qt::RoundJoin));
+        }
+        painter.fillPath(letters, style.colour);
     }
-    const std::vector<QRectF> bounds = measure(picture, texts);
-    std::vector<Word> found;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        found.push_back({texts[i].text, texts[i].place, bounds[i], texts[i].scale});
-    }
-    return found;
+    painter.restore();
 }
 
-}  // namespace dropline::ui::drawn_words
+QStringList wordLines(std::span<const DrawnWord> words) {
+    QStringList lines;
+    for (const DrawnWord &word : words) {
+        const QString line = translated(word).simplified();
+        if (!line.isEmpty() && !lines.contains(line)) {
+            lines << line;
+        }
+    }
+    return lines;
+}
+
+}  // namespace dropline::ui

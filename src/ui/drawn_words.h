@@ -1,37 +1,66 @@
 #pragma once
 
-#include <QByteArray>
+#include <QColor>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <span>
 #include <vector>
 
-// The words drawn in the artwork, in the player's language.
-//
-// Each <text> of a picture is translated under "Artwork". A text that gives
-// its place (dropline:place="x y width height", in the picture's units) is
-// fitted into it: its font shrinks when the words are too wide, and words
-// that run right to left start at the place's right edge. A picture whose
-// words are all unchanged is left exactly as drawn.
+class QPainter;
 
-namespace dropline::ui::drawn_words {
+// The words drawn on the game's pictures: the big buttons' words, the score
+// panel's, the lines of the about and farewell windows. Each picture names a
+// place for each word; the game draws the word there in the player's
+// language, in the picture's look. A word too wide for its place is drawn
+// smaller, the lines of one button all alike; in a language written right to
+// left, words begin at their place's right edge.
 
-inline constexpr const char *kContext = "Artwork";
-// The namespace of the artwork's own attributes (place, note).
-inline constexpr const char *kNamespace = "urn:tavrin-dropline:artwork";
+namespace dropline::ui {
 
-// One drawn text as it ends up in a picture.
-struct Word {
-    QString text;
-    QRectF place;   // empty when the text gives none
-    QRectF bounds;  // where it is drawn, as the picture's renderer lays it out
-    double scale = 1;  // of its designed font size
+inline constexpr const char *kArtworkContext = "Artwork";
+
+// How a word looks. Sizes are in the picture's pixels.
+struct WordStyle {
+    enum class Align { Centre, Leading };
+
+    int pixelSize = 0;
+    QColor colour;
+    Align align = Align::Leading;
+    // How far the letters lean forward, in degrees (0: upright).
+    double slant = 0;
+    // A copy of the word under it, offset (none when the colour is invalid).
+    QColor shadow = {};
+    QPointF shadowOffset = {};
+    // A line around the letters (none when the colour is invalid).
+    QColor outline = {};
+    double outlineWidth = 0;
 };
 
-// The picture with its words translated and fitted.
-QByteArray localized(const QByteArray &svg);
-// The texts of a picture (as localized() leaves them), with their places and
-// where the renderer draws them.
-std::vector<Word> words(const QByteArray &svg);
+struct DrawnWord {
+    // The id of the picture's element that gives the word its room.
+    const char *place;
+    // The English word, marked for translation under kArtworkContext.
+    const char *text;
+    const WordStyle *style;
+    // Words of one group (the lines of one button) shrink alike; none alone.
+    const char *group = nullptr;
+};
 
-}  // namespace dropline::ui::drawn_words
+// One word as it is drawn, in the picture's pixels.
+struct LaidOutWord {
+    QString text;
+    QRectF place;
+    QRectF drawn;      // where its letters' advance runs, from the top of the line to its bottom
+    double scale = 1;  // of its designed size
+};
+
+// The words of a picture laid out in the player's language.
+std::vector<LaidOutWord> layOutWords(const QString &artwork, std::span<const DrawnWord> words);
+// Draws them; the painter's coordinates are the picture's pixels.
+void paintWords(QPainter &painter, const QString &artwork, std::span<const DrawnWord> words);
+// What the words say, each line once, in order.
+QStringList wordLines(std::span<const DrawnWord> words);
+
+}  // namespace dropline::ui

@@ -19,8 +19,9 @@ QAccessibleInterface *accessibleWindow(const QString &, QObject *object) {
 
 }  // namespace
 
-PictureCanvas::PictureCanvas(const QString &picture, QColor backColor, QWidget *parent)
-    : QWidget(parent), picture_(picture), backColor_(backColor) {
+PictureCanvas::PictureCanvas(const QString &picture, std::span<const DrawnWord> words,
+                             QColor background, QWidget *parent)
+    : QWidget(parent), picture_(picture), words_(words), background_(background) {
     [[maybe_unused]] static const bool factoryInstalled =
         (QAccessible::installFactory(accessibleWindow), true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -30,10 +31,19 @@ QSize PictureCanvas::sizeHint() const {
     return Artwork::size(picture_);
 }
 
+const QPixmap &PictureCanvas::drawing(qreal devicePixelRatio) {
+    if (drawing_.isNull() || drawing_.devicePixelRatio() != devicePixelRatio) {
+        drawing_ = Artwork::pixmap(picture_, devicePixelRatio);
+        QPainter painter(&drawing_);
+        paintWords(painter, picture_, words_);
+    }
+    return drawing_;
+}
+
 void PictureCanvas::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.fillRect(rect(), backColor_);
-    painter.drawPixmap(0, 0, Artwork::pixmap(picture_, devicePixelRatioF()));
+    painter.fillRect(rect(), background_);
+    painter.drawPixmap(0, 0, drawing(devicePixelRatioF()));
 }
 
 }  // namespace dropline::ui

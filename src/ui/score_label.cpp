@@ -21,22 +21,27 @@ constexpr char16_t kLastC1Control = 0x9F;
 
 }  // namespace
 
-ScoreLabel::ScoreLabel(const QString &spokenTitle, QWidget *parent)
-    : QLabel(parent), spokenTitle_(spokenTitle) {
+ScoreLabel::ScoreLabel(const TwipsRect &place, QWidget *parent) : QLabel(parent) {
+    setGeometry(place.toPixels());
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(false);
     setTextInteractionFlags(Qt::NoTextInteraction);
     setFont(scoreboardFont());
-    setAccessibleName(spokenTitle_);
 }
 
-void ScoreLabel::setCaption(const QString &caption) {
-    caption_ = caption;
-    const QString shown = displayText(caption);
-    setText(shown);
-    setAccessibleName(spoken::scoreName(spokenTitle_, shown));
-    keepTopsInSight(shown);
+// Only what changed is set anew: each change of a name reaches assistive
+// technology as an event.
+void ScoreLabel::display(const QString &spokenTitle, const QString &value) {
+    const QString shown = displayText(value);
+    if (shown != text()) {
+        setText(shown);
+        keepTopsInSight(shown);
+    }
+    const QString name = spoken::scoreName(spokenTitle, shown);
+    if (name != accessibleName()) {
+        setAccessibleName(name);
+    }
 }
 
 // Some glyphs rise above the font's line (an Arabic hamza, a ring over a
@@ -45,8 +50,8 @@ void ScoreLabel::setCaption(const QString &caption) {
 // as far as they need and the room allows; text that fits stays where it is,
 // as plain ASCII text always does (without laying it out here).
 void ScoreLabel::keepTopsInSight(const QString &shown) {
-    const bool plain = std::all_of(shown.begin(), shown.end(),
-                                   [](QChar ch) { return ch.unicode() < 0x80; });
+    const bool plain =
+        std::all_of(shown.begin(), shown.end(), [](QChar ch) { return ch.unicode() < 0x80; });
     if (plain) {
         setContentsMargins(0, 0, 0, 0);
         return;
@@ -59,14 +64,14 @@ void ScoreLabel::keepTopsInSight(const QString &shown) {
     setContentsMargins(0, std::clamp(above, 0, std::max(room, 0)), 0, 0);
 }
 
-void ScoreLabel::setForeColor(const QColor &color) {
+void ScoreLabel::setColour(const QColor &colour) {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::WindowText, colour);
     setPalette(palette);
 }
 
-QString ScoreLabel::displayText(const QString &caption) {
-    QString shown = caption;
+QString ScoreLabel::displayText(const QString &value) {
+    QString shown = value;
     for (QChar &ch : shown) {
         const char16_t code = ch.unicode();
         if (code < 0x20) {

@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include "game/game.h"
+#include "game/texts.h"
+#include "score_label.h"
 
 namespace dropline::ui::spoken {
 
@@ -65,22 +67,23 @@ QString scoreTitle(const char *word, Colour colour) {
 QString scoreName(const QString &title, const QString &shown) {
     const QString value = shown.trimmed();
     //: A score label: its title, then what it shows: "Step, red: 4".
-    return value.isEmpty() ? title : phrase(QT_TRANSLATE_NOOP("Spoken", "%1: %2")).arg(title, value);
+    return value.isEmpty() ? title
+                           : phrase(QT_TRANSLATE_NOOP("Spoken", "%1: %2")).arg(title, value);
 }
 
 QString columnName(const Game &game, int column) {
-    const int filled = game.colfill(column);
+    const int filled = game.discsIn(column);
     if (filled == 0) {
         return phrase(QT_TRANSLATE_NOOP("Spoken", "Column %1: empty")).arg(column + 1);
     }
     QStringList discs;
     for (int row = 0; row < filled; ++row) {
-        discs << colourName(game.redcell(cellIndex(column, row)) ? Colour::Red : Colour::Blue);
+        discs << colourName(game.cell(column, row) == Cell::Red ? Colour::Red : Colour::Blue);
     }
     const QString free = filled == kRows
                              ? phrase(QT_TRANSLATE_NOOP("Spoken", "full"))
-                             : QCoreApplication::translate("Spoken", "%n free",
-                                                           "empty cells of a column", kRows - filled);
+                             : QCoreApplication::translate(
+                                   "Spoken", "%n free", "empty cells of a column", kRows - filled);
     //: A column, its discs from the bottom up, and its free cells:
     //: "Column 3: red, blue; 3 free".
     return phrase(QT_TRANSLATE_NOOP("Spoken", "Column %1: %2; %3"))
@@ -97,11 +100,11 @@ QString boardDescription(const Game &game) {
     return columns.join(phrase(kFullStop) + phrase(kSentenceGap));
 }
 
-QString discName(const PlacedDisc &disc) {
-    const QString name = disc.colour == Colour::Red
+QString discName(Colour colour, int column, int row) {
+    const QString name = colour == Colour::Red
                              ? phrase(QT_TRANSLATE_NOOP("Spoken", "red disc, column %1, row %2"))
                              : phrase(QT_TRANSLATE_NOOP("Spoken", "blue disc, column %1, row %2"));
-    return name.arg(number(disc.column + 1), number(disc.row + 1));
+    return name.arg(number(column + 1), number(row + 1));
 }
 
 QString player(Colour colour, const QString &name) {
@@ -110,7 +113,7 @@ QString player(Colour colour, const QString &name) {
     return shown.isEmpty() ? colourWord : phrase(kPlayer).arg(colourWord, shown);
 }
 
-QString placed(const PlacedDisc &disc, const QString &player) {
+QString placed(const Disc &disc, const QString &player) {
     // One arg() for all: a name holding "%2" stays as typed.
     //: Where a player's disc landed; rows count from the bottom.
     return phrase(QT_TRANSLATE_NOOP("Spoken", "%1: column %2, row %3."))
@@ -139,6 +142,38 @@ QString sentences(const QStringList &lines) {
         closed << (ends ? text : text + fullStop);
     }
     return closed.join(phrase(kSentenceGap));
+}
+
+QString player(const Game &game, Colour colour) {
+    return player(colour, QString::fromStdString(game.player(colour).name));
+}
+
+QString winnerLine(Colour colour) {
+    return QCoreApplication::translate(texts::kContext,
+                                       colour == Colour::Red ? texts::kRedWins : texts::kBlueWins);
+}
+
+QString turn(const Game &game) {
+    if (const std::optional<Colour> winner = game.winner()) {
+        return winnerLine(*winner).trimmed();
+    }
+    return toMove(player(game, game.toMove()));
+}
+
+QString scoreboard(const Game &game) {
+    QStringList lines;
+    for (const Colour colour : {Colour::Red, Colour::Blue}) {
+        const Player &shown = game.player(colour);
+        const char *title = colour == Colour::Red ? kPlayer1 : kPlayer2;
+        lines << scoreName(scoreTitle(title, colour),
+                           ScoreLabel::displayText(QString::fromStdString(shown.name)))
+              << scoreName(scoreTitle(kStep, colour), number(shown.steps))
+              << scoreName(scoreTitle(kWinned, colour), number(shown.wins));
+    }
+    if (const std::optional<Colour> winner = game.winner()) {
+        lines << scoreName(translated(kWinner), winnerLine(*winner));
+    }
+    return sentences(lines);
 }
 
 }  // namespace dropline::ui::spoken

@@ -8,7 +8,7 @@
 
 namespace dropline {
 class Game;
-struct PlacedDisc;
+struct Disc;
 }  // namespace dropline
 
 // What a screen reader says where a sighted player reads the artwork: the
@@ -60,15 +60,15 @@ QString scoreName(const QString &title, const QString &shown);
 QString columnName(const Game &game, int column);
 // Every column, left to right.
 QString boardDescription(const Game &game);
-// A placed disc by colour and cell, rows counted from the bottom:
+// A disc by colour and cell, rows counted from the bottom:
 // "red disc, column 3, row 2".
-QString discName(const PlacedDisc &disc);
+QString discName(Colour colour, int column, int row);
 
 // What the board says as play goes on. A player is a colour and the name
 // typed for it, when there is one: "Red, Ann", or "Red".
 QString player(Colour colour, const QString &name);
 // "Red, Ann: column 3, row 2."
-QString placed(const PlacedDisc &disc, const QString &player);
+QString placed(const Disc &disc, const QString &player);
 // "Blue, Bob, to move."
 QString toMove(const QString &player);
 // "Column 3 is full. Blue, Bob, still to move."
@@ -76,5 +76,16 @@ QString columnFull(int column, const QString &player);
 // Lines read one after another, each closed as a sentence:
 // "Player 1, red: Ann. Step, red: 0."
 QString sentences(const QStringList &lines);
+
+// What the window says of the game. A player of the game, with the name
+// typed for them.
+QString player(const Game &game, Colour colour);
+// Whose turn it is ("Blue, Bob, to move."), or, while a won game is on the
+// board, the winner line.
+QString turn(const Game &game);
+// The score panel as it reads: red's lines, blue's, then the winner line.
+QString scoreboard(const Game &game);
+// The winner line for a colour, as the score panel shows it.
+QString winnerLine(Colour colour);
 
 }  // namespace dropline::ui::spoken

@@ -9,13 +9,14 @@ namespace dropline::ui {
 
 inline constexpr double kTwipsPerPixel = 15.0;
 
-constexpr double twipsToPixels(double twips) {
-    return twips / kTwipsPerPixel;
+inline int toPixel(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
 
-inline int toPixel(double twips) {
-    return static_cast<int>(std::lround(twipsToPixels(twips)));
-}
+struct TwipsSize {
+    double width = 0;
+    double height = 0;
+};
 
 // A control's place in twips, as the designs give it.
 struct TwipsRect {
@@ -23,6 +24,8 @@ struct TwipsRect {
     double top = 0;
     double width = 0;
     double height = 0;
+
+    TwipsSize size() const { return {width, height}; }
 
     // The pixels it covers: each edge rounded to the nearest pixel, so
     // neighbouring areas neither overlap nor leave gaps.

@@ -6,15 +6,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/form2.h"
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/about_window.h"
 #include "app/program.h"
 #include "platform/dialogs.h"
-#include "ui/click_area.h"
-#include "ui/fakes.h"
-#include "ui/form1.h"
 #include "ui/prompts.h"
-#include "ui/score_label.h"
-#include "ui/window_driver.h"
+#include "ui/side_window_designs.h"
+#include "ui/window_fixture.h"
 
 using namespace dropline;
 using namespace dropline::testing;
@@ -64,7 +64,7 @@ private:
 // The program with the real input and message boxes, answered as they open.
 struct ProgramWithRealDialogs {
     explicit ProgramWithRealDialogs(QStringList answers) : answerer(std::move(answers)) {
-        dialogs.setParent(&program.form1());
+        dialogs.setParent(&program.mainWindow());
         program.start();
     }
 
@@ -85,10 +85,10 @@ private slots:
 
     void startUpSoundsOnceAndAsksTheNamesOnce() {
         ProgramWithRealDialogs run({"Ann", "Bob"});
-        ui::Form1 &form1 = run.program.form1();
-        QTRY_COMPARE(form1.controls().Label2->text(), QString("Bob"));
-        QCOMPARE(form1.controls().Label1->text(), QString("Ann"));
-        QVERIFY(QTest::qWaitForWindowActive(&form1));
+        ui::MainWindow &main = run.program.mainWindow();
+        QTRY_COMPARE(shownValue(main, "Player 2, blue"), QString("Bob"));
+        QCOMPARE(shownValue(main, "Player 1, red"), QString("Ann"));
+        QVERIFY(QTest::qWaitForWindowActive(&main));
         QTest::qWait(200);  // time for a wrong second activation to show
         QCOMPARE(run.journal, Journal{kOpeningCue});
         QCOMPARE(run.answerer.titles, (QStringList{" Players Names ", " Players Names "}));
@@ -96,35 +96,40 @@ private slots:
 
     void aNewGameAndADrawDoNotSoundTheOpeningCue() {
         ProgramWithRealDialogs run({"Ann", "Bob", "n"});
-        ui::Form1 &form1 = run.program.form1();
-        QTRY_COMPARE(form1.controls().Label2->text(), QString("Bob"));
+        ui::MainWindow &main = run.program.mainWindow();
+        QTRY_COMPARE(shownValue(main, "Player 2, blue"), QString("Bob"));
+        QVERIFY(QTest::qWaitForWindowActive(&main));
         run.journal.clear();
 
-        form1.newbutton_Click();
+        clickClient(main, ui::main_window::kNewGameButton);
+        QTRY_VERIFY(QTest::qWaitForWindowActive(&main));
         for (int i = 0; i < 26; ++i) {
-            form1.col_Click(0);  // five discs, then full-column clicks, then the draw
+            // Five discs, then full-column clicks, then the draw.
+            QTRY_VERIFY(QTest::qWaitForWindowActive(&main));
+            clickColumn(main, 0);
         }
         QTest::qWait(200);
         QVERIFY(!run.journal.contains(kOpeningCue));
         // The question and the draw message carry the program's title.
         QCOMPARE(run.answerer.titles.mid(2), (QStringList{"Tavrin Dropline", "Tavrin Dropline"}));
         // Every prompt shows exactly as written, the question's "&" included.
-        QCOMPARE(run.answerer.prompts, (QStringList{ui::prompts::kFirstName, ui::prompts::kSecondName,
-                                                    ui::prompts::kNewPlayers}));
+        QCOMPARE(run.answerer.prompts,
+                 (QStringList{ui::prompts::kFirstName, ui::prompts::kSecondName,
+                              ui::prompts::kNewPlayers}));
     }
 
     void returningFromTheAboutWindowSoundsTheOpeningCue() {
         ProgramWithRealDialogs run({"Ann", "Bob"});
-        ui::Form1 &form1 = run.program.form1();
-        QTRY_COMPARE(form1.controls().Label2->text(), QString("Bob"));
-        QVERIFY(QTest::qWaitForWindowActive(&form1));
+        ui::MainWindow &main = run.program.mainWindow();
+        QTRY_COMPARE(shownValue(main, "Player 2, blue"), QString("Bob"));
+        QVERIFY(QTest::qWaitForWindowActive(&main));
         run.journal.clear();
 
-        form1.abt_Click();
-        QVERIFY(QTest::qWaitForWindowActive(run.program.form2()));
-        clickCentre(run.program.form2()->label1());
-        QTRY_VERIFY(!run.program.form2());
-        form1.activateWindow();
+        QTest::keyClick(&main, Qt::Key_F1);
+        QVERIFY(QTest::qWaitForWindowActive(run.program.aboutWindow()));
+        clickAt(run.program.aboutWindow(), ui::kSideWindowButton.toPixels().center());
+        QTRY_VERIFY(!run.program.aboutWindow());
+        main.activateWindow();
         QTRY_COMPARE(run.journal, Journal{kOpeningCue});
         QTest::qWait(100);
         QCOMPARE(run.journal, Journal{kOpeningCue});  // and no names asked

@@ -17,10 +17,6 @@ char mark(Colour colour) {
     return colour == Colour::Red ? kRedMark : kBlueMark;
 }
 
-Colour other(Colour colour) {
-    return colour == Colour::Red ? Colour::Blue : Colour::Red;
-}
-
 std::vector<DropResult> play(Game &game, std::string_view clicks) {
     std::vector<DropResult> results;
     for (char click : clicks) {
@@ -30,7 +26,7 @@ std::vector<DropResult> play(Game &game, std::string_view clicks) {
         if (click < '0' || click >= '0' + kColumns) {
             throw std::invalid_argument("a click names a column 0..4");
         }
-        results.push_back(game.drop(click - '0'));
+        results.push_back(game.dropInto(click - '0'));
     }
     return results;
 }
@@ -41,11 +37,10 @@ BoardText render(const Game &game) {
         std::string &line = board[pictureLine(row)];
         line.assign(kColumns, kEmptyMark);
         for (int column = 0; column < kColumns; ++column) {
-            const int cell = cellIndex(column, row);
-            const bool red = game.redcell(cell);
-            const bool blue = game.bluecell(cell);
-            // A cell of both colours shows as '?' so that a comparison fails.
-            line[column] = red && blue ? '?' : red ? kRedMark : blue ? kBlueMark : kEmptyMark;
+            const Cell cell = game.cell(column, row);
+            line[column] = cell == Cell::Red    ? kRedMark
+                           : cell == Cell::Blue ? kBlueMark
+                                                : kEmptyMark;
         }
     }
     return board;
@@ -61,33 +56,33 @@ char markAt(const BoardText &board, int cell) {
     return line[column];
 }
 
-CellSets cellsOf(const BoardText &board) {
-    CellSets sets;
+Cells cellsOf(const BoardText &board) {
+    Cells cells{};
     for (int cell = 0; cell < kCells; ++cell) {
         const char m = markAt(board, cell);
         if (m == kRedMark) {
-            sets.red[cell] = 1;
+            cells[cell] = Cell::Red;
         } else if (m == kBlueMark) {
-            sets.blue[cell] = 1;
+            cells[cell] = Cell::Blue;
         } else if (m != kEmptyMark) {
             throw std::invalid_argument("a board mark is '.', 'R' or 'B'");
         }
     }
-    return sets;
+    return cells;
 }
 
-Cells cellSet(std::initializer_list<int> cells) {
+Cells cellSet(std::initializer_list<int> cells, Cell disc) {
     Cells set{};
     for (int cell : cells) {
-        set.at(cell) = 1;
+        set.at(cell) = disc;
     }
     return set;
 }
 
 int discsOnBoard(const Game &game) {
     int discs = 0;
-    for (int cell = 0; cell < kCells; ++cell) {
-        discs += (game.redcell(cell) || game.bluecell(cell)) ? 1 : 0;
+    for (const Cell cell : game.cells()) {
+        discs += cell != Cell::Empty ? 1 : 0;
     }
     return discs;
 }

@@ -7,7 +7,6 @@
 
 #include "game/board.h"
 #include "game/game.h"
-#include "game/line_scan.h"
 
 // Positions written the way a player sees them: five strings of '.', 'R' and
 // 'B', top row first, so "....." "....." "....." "....." "..R.." is a red disc
@@ -22,7 +21,6 @@ inline constexpr char kRedMark = 'R';
 inline constexpr char kBlueMark = 'B';
 
 char mark(Colour colour);
-Colour other(Colour colour);
 
 // Clicks the columns named by the digits of `clicks` in order ("0012" clicks
 // columns 0, 0, 1 and 2); blanks are skipped. Returns what each click did.
@@ -31,15 +29,11 @@ std::vector<DropResult> play(Game &game, std::string_view clicks);
 // The game's cells as a board picture.
 BoardText render(const Game &game);
 
-// The red and blue cells of a board picture.
-struct CellSets {
-    Cells red{};
-    Cells blue{};
-};
-CellSets cellsOf(const BoardText &board);
+// The cells of a board picture.
+Cells cellsOf(const BoardText &board);
 
-// The cells of one colour, each 1 where `cells` lists it.
-Cells cellSet(std::initializer_list<int> cells);
+// A board holding `disc` in the cells listed, and nothing else.
+Cells cellSet(std::initializer_list<int> cells, Cell disc);
 
 // The mark at a cell of a board picture.
 char markAt(const BoardText &board, int cell);

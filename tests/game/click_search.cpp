@@ -15,28 +15,27 @@ namespace {
 constexpr long kMaxVisits = 2'000'000;
 
 struct Position {
-    CellSets cells;
+    Cells cells{};
     std::array<int, kColumns> fill{};
     int discs = 0;
     std::string clicks;
 
     Colour mover() const { return discs % 2 == 0 ? Colour::Red : Colour::Blue; }
-    Cells &of(Colour colour) { return colour == Colour::Red ? cells.red : cells.blue; }
 
     // The cell a click on `column` fills, or -1 when the column is full.
     int landing(int column) const {
         return fill[column] < kRows ? cellIndex(column, fill[column]) : -1;
     }
     void drop(int column) {
-        of(mover())[landing(column)] = 1;
+        cells[landing(column)] = discOf(mover());
         ++fill[column];
         ++discs;
         clicks.push_back(static_cast<char>('0' + column));
     }
-    void undo(int column, Colour colour) {
+    void undo(int column) {
         --fill[column];
         --discs;
-        of(colour)[cellIndex(column, fill[column])] = 0;
+        cells[cellIndex(column, fill[column])] = Cell::Empty;
         clicks.pop_back();
     }
 };
@@ -71,7 +70,7 @@ bool search(Position &position, const Judge &judge, const Preference &prefer, lo
         if (verdict == Verdict::Continue && search(position, judge, prefer, visits)) {
             return true;
         }
-        position.undo(column, mover);
+        position.undo(column);
     }
     return false;
 }
@@ -94,29 +93,18 @@ std::optional<std::string> run(const Judge &judge, const Preference &prefer) {
 }  // namespace
 
 std::optional<std::string> clicksReaching(const BoardText &target, int lastCell) {
-    const CellSets wanted = cellsOf(target);
-    int total = 0;
-    for (int cell = 0; cell < kCells; ++cell) {
-        total += wanted.red[cell] + wanted.blue[cell];
-    }
-    auto wantedColour = [&](int cell) -> std::optional<Colour> {
-        if (wanted.red[cell] != 0) {
-            return Colour::Red;
-        }
-        if (wanted.blue[cell] != 0) {
-            return Colour::Blue;
-        }
-        return std::nullopt;
-    };
+    const Cells wanted = cellsOf(target);
+    const auto total =
+        std::count_if(wanted.begin(), wanted.end(), [](Cell cell) { return cell != Cell::Empty; });
     const Judge judge = [&](Position &position, Colour mover, int cell) {
-        if (wantedColour(cell) != mover) {
+        if (wanted[cell] != discOf(mover)) {
             return Verdict::Forbidden;
         }
         const bool last = position.discs == total;
         if (last) {
             return cell == lastCell ? Verdict::Done : Verdict::Forbidden;
         }
-        if (cell == lastCell || hasFour(position.of(mover))) {
+        if (cell == lastCell || hasFour(position.cells, discOf(mover))) {
             return Verdict::Forbidden;
         }
         return Verdict::Continue;
@@ -134,21 +122,21 @@ std::optional<std::string> clicksCompleting(const Line &line, Colour colour) {
     };
     const Judge judge = [&](Position &position, Colour mover, int cell) {
         if (mover != colour) {
-            if (inLine(cell) || hasFour(position.of(mover))) {
+            if (inLine(cell) || hasFour(position.cells, discOf(mover))) {
                 return Verdict::Forbidden;
             }
             return Verdict::Continue;
         }
         // The line's cells will all be this colour's in the end: a disc that
         // would then make a second four is of no use.
-        Cells atTheEnd = position.of(mover);
+        Cells atTheEnd = position.cells;
         for (int lineCell : line) {
-            atTheEnd[lineCell] = 1;
+            atTheEnd[lineCell] = discOf(mover);
         }
-        if (completeLines(atTheEnd).size() > 1) {
+        if (completeLines(atTheEnd, discOf(mover)).size() > 1) {
             return Verdict::Forbidden;
         }
-        const std::vector<Line> complete = completeLines(position.of(mover));
+        const std::vector<Line> complete = completeLines(position.cells, discOf(mover));
         if (complete.empty()) {
             return Verdict::Continue;
         }

@@ -57,25 +57,24 @@ TEST_P(DrawAfterAFullBoard, NextClickOnAnyColumnIsADraw) {
     Game game;
     ASSERT_NO_FATAL_FAILURE(playWithoutWin(game, *clicks));
     ASSERT_EQ(render(game), kFullBoard);
-    ASSERT_EQ(game.moves(), 25);
-    ASSERT_EQ(game.steps(Colour::Red), 13);
-    ASSERT_EQ(game.steps(Colour::Blue), 12);
+    ASSERT_EQ(game.countedClicks(), 25);
+    ASSERT_EQ(game.player(Colour::Red).steps, 13);
+    ASSERT_EQ(game.player(Colour::Blue).steps, 12);
 
-    const DropResult draw = game.drop(column);
+    const DropResult draw = game.dropInto(column);
 
     EXPECT_EQ(draw.kind, Kind::Draw);
     EXPECT_EQ(draw.winner, std::nullopt);
     // Red placed the 25th disc, so blue begins the next game.
     EXPECT_EQ(snapshot(game), clearedGame(Colour::Blue, 0, 0));
 
-    const DropResult first = game.drop(column);
+    const DropResult first = game.dropInto(column);
     ASSERT_EQ(first.kind, Kind::Placed);
-    EXPECT_EQ(first.disc.image, 0);
     EXPECT_EQ(first.disc.row, 0);
     EXPECT_EQ(first.disc.colour, Colour::Blue);
-    EXPECT_EQ(game.moves(), 1);
-    EXPECT_EQ(game.steps(Colour::Blue), 1);
-    EXPECT_EQ(game.steps(Colour::Red), 0);
+    EXPECT_EQ(game.countedClicks(), 1);
+    EXPECT_EQ(game.player(Colour::Blue).steps, 1);
+    EXPECT_EQ(game.player(Colour::Red).steps, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Draw, DrawAfterAFullBoard, testing::Range(0, kColumns));
@@ -89,17 +88,17 @@ TEST_P(DrawWithOneFullColumnClick, ComesWith24DiscsAndOneEmptyCell) {
     ASSERT_TRUE(clicks.has_value());
     Game game;
     ASSERT_NO_FATAL_FAILURE(playWithoutWin(game, *clicks));
-    ASSERT_EQ(game.moves(), 24);
+    ASSERT_EQ(game.countedClicks(), 24);
     ASSERT_EQ(game.toMove(), Colour::Red);
 
     // The 25th counted click falls on a full column.
-    ASSERT_EQ(game.drop(kFullColumn).kind, Kind::ColumnFull);
-    ASSERT_EQ(game.moves(), 25);
+    ASSERT_EQ(game.dropInto(kFullColumn).kind, Kind::ColumnFull);
+    ASSERT_EQ(game.countedClicks(), 25);
     ASSERT_EQ(discsOnBoard(game), 24);
-    ASSERT_EQ(game.colfill(kColumnWithHole), 4);
+    ASSERT_EQ(game.discsIn(kColumnWithHole), 4);
 
     // The next click is the draw, also on the column that still has room.
-    const DropResult draw = game.drop(column);
+    const DropResult draw = game.dropInto(column);
     EXPECT_EQ(draw.kind, Kind::Draw);
     EXPECT_EQ(snapshot(game), clearedGame(Colour::Red, 0, 0));
 }
@@ -114,7 +113,7 @@ TEST(Draw, KeepsTheTallies) {
     ASSERT_TRUE(clicks.has_value());
     ASSERT_NO_FATAL_FAILURE(playWithoutWin(game, *clicks));
 
-    EXPECT_EQ(game.drop(2).kind, Kind::Draw);
+    EXPECT_EQ(game.dropInto(2).kind, Kind::Draw);
     EXPECT_EQ(snapshot(game), clearedGame(Colour::Blue, 1, 0));
 }
 
@@ -123,10 +122,10 @@ TEST(Draw, OnlyFollowsTheTwentyFifthCountedClick) {
     Game game;
     play(game, "00000");
     for (int click = 6; click <= 25; ++click) {
-        ASSERT_EQ(game.drop(0).kind, Kind::ColumnFull) << "click " << click;
+        ASSERT_EQ(game.dropInto(0).kind, Kind::ColumnFull) << "click " << click;
     }
-    EXPECT_EQ(game.moves(), 25);
-    EXPECT_EQ(game.drop(0).kind, Kind::Draw);
+    EXPECT_EQ(game.countedClicks(), 25);
+    EXPECT_EQ(game.dropInto(0).kind, Kind::Draw);
     EXPECT_EQ(snapshot(game), clearedGame(Colour::Blue, 0, 0));
 }
 

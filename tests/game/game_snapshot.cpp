@@ -8,16 +8,16 @@ GameSnapshot snapshot(const Game &game) {
     GameSnapshot s;
     s.board = render(game);
     for (int column = 0; column < kColumns; ++column) {
-        s.colfill[column] = game.colfill(column);
+        s.discsIn[column] = game.discsIn(column);
     }
-    s.moves = game.moves();
+    s.countedClicks = game.countedClicks();
     s.toMove = game.toMove();
-    s.redSteps = game.steps(Colour::Red);
-    s.blueSteps = game.steps(Colour::Blue);
-    s.redWins = game.wins(Colour::Red);
-    s.blueWins = game.wins(Colour::Blue);
-    s.winnerMessage = game.winnerMessage();
-    s.boardEnabled = game.boardEnabled();
+    s.redSteps = game.player(Colour::Red).steps;
+    s.blueSteps = game.player(Colour::Blue).steps;
+    s.redWins = game.player(Colour::Red).wins;
+    s.blueWins = game.player(Colour::Blue).wins;
+    s.winner = game.winner();
+    s.takesDiscs = game.takesDiscs();
     return s;
 }
 
@@ -26,20 +26,20 @@ void PrintTo(const GameSnapshot &s, std::ostream *os) {
     for (const std::string &line : s.board) {
         *os << "  " << line << "\n";
     }
-    *os << "  colfill";
-    for (int fill : s.colfill) {
-        *os << " " << fill;
+    *os << "  discs in columns";
+    for (int discs : s.discsIn) {
+        *os << " " << discs;
     }
-    *os << ", moves " << s.moves << ", to move ";
+    *os << ", counted clicks " << s.countedClicks << ", to move ";
     PrintTo(s.toMove, os);
     *os << ", steps " << s.redSteps << "/" << s.blueSteps << ", wins " << s.redWins << "/"
-        << s.blueWins << ", message ";
-    if (s.winnerMessage) {
-        PrintTo(*s.winnerMessage, os);
+        << s.blueWins << ", winner ";
+    if (s.winner) {
+        PrintTo(*s.winner, os);
     } else {
         *os << "none";
     }
-    *os << (s.boardEnabled ? ", enabled" : ", disabled");
+    *os << (s.takesDiscs ? ", takes discs" : ", takes no discs");
 }
 
 }  // namespace dropline::test

@@ -12,15 +12,15 @@ namespace dropline::test {
 
 struct GameSnapshot {
     BoardText board;
-    std::array<int, kColumns> colfill{};
-    int moves = 0;
+    std::array<int, kColumns> discsIn{};
+    int countedClicks = 0;
     Colour toMove = Colour::Red;
     int redSteps = 0;
     int blueSteps = 0;
     int redWins = 0;
     int blueWins = 0;
-    std::optional<Colour> winnerMessage;
-    bool boardEnabled = true;
+    std::optional<Colour> winner;
+    bool takesDiscs = true;
 
     bool operator==(const GameSnapshot &) const = default;
 };

@@ -27,8 +27,7 @@ void PrintTo(DropResult::Kind kind, std::ostream *os) {
 void PrintTo(const DropResult &result, std::ostream *os) {
     PrintTo(result.kind, os);
     if (result.kind == DropResult::Kind::Placed) {
-        *os << " image " << result.disc.image << " column " << result.disc.column << " row "
-            << result.disc.row << " ";
+        *os << " column " << result.disc.column << " row " << result.disc.row << " ";
         PrintTo(result.disc.colour, os);
     }
     if (result.winner) {

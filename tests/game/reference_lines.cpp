@@ -46,24 +46,24 @@ const std::vector<Line> &geometricLines() {
     return lines;
 }
 
-bool fills(const Cells &cells, const Line &line) {
-    return std::all_of(line.begin(), line.end(), [&](int cell) { return cells[cell] != 0; });
+bool fills(const Cells &cells, const Line &line, Cell disc) {
+    return std::all_of(line.begin(), line.end(), [&](int cell) { return cells[cell] == disc; });
 }
 
-std::vector<Line> completeLines(const Cells &cells) {
+std::vector<Line> completeLines(const Cells &cells, Cell disc) {
     std::vector<Line> complete;
     for (const Line &line : geometricLines()) {
-        if (fills(cells, line)) {
+        if (fills(cells, line, disc)) {
             complete.push_back(line);
         }
     }
     return complete;
 }
 
-bool hasFour(const Cells &cells) {
+bool hasFour(const Cells &cells, Cell disc) {
     const std::vector<Line> &lines = geometricLines();
     return std::any_of(lines.begin(), lines.end(),
-                       [&](const Line &line) { return fills(cells, line); });
+                       [&](const Line &line) { return fills(cells, line, disc); });
 }
 
 }  // namespace dropline::test

@@ -1,4 +1,4 @@
-// The reset routines: new game, resetgame, clearcells and new players.
+// New games and new players.
 
 #include <gtest/gtest.h>
 
@@ -39,8 +39,8 @@ class NewGame : public testing::TestWithParam<NewGameCase> {};
 TEST_P(NewGame, RedMovesFirstOnAClearedBoardAndTalliesStay) {
     Game game;
     play(game, GetParam().clicks);
-    const int redWins = game.wins(Colour::Red);
-    const int blueWins = game.wins(Colour::Blue);
+    const int redWins = game.player(Colour::Red).wins;
+    const int blueWins = game.player(Colour::Blue).wins;
 
     game.newGame();
 
@@ -50,10 +50,9 @@ TEST_P(NewGame, RedMovesFirstOnAClearedBoardAndTalliesStay) {
     expected.blueWins = blueWins;
     EXPECT_EQ(snapshot(game), expected);
 
-    const DropResult first = game.drop(3);
+    const DropResult first = game.dropInto(3);
     ASSERT_EQ(first.kind, Kind::Placed);
     EXPECT_EQ(first.disc.colour, Colour::Red);
-    EXPECT_EQ(first.disc.image, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,59 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
                     NewGameCase{"AfterRedWin", kRedRowWin},
                     NewGameCase{"AfterBlueWin", kBlueRowWin}),
     [](const testing::TestParamInfo<NewGameCase> &info) { return info.param.name; });
-
-TEST(Reset, ResetgameKeepsTheTurnAndTheTallies) {
-    Game game;
-    ASSERT_EQ(play(game, kRedRowWin).back().winner, Colour::Red);
-    ASSERT_EQ(game.toMove(), Colour::Blue);
-
-    game.resetgame();
-
-    GameSnapshot expected;
-    expected.board = kEmptyBoard;
-    expected.toMove = Colour::Blue;
-    expected.redWins = 1;
-    EXPECT_EQ(snapshot(game), expected);
-
-    // The board takes clicks again, and blue has the first one.
-    const DropResult first = game.drop(0);
-    ASSERT_EQ(first.kind, Kind::Placed);
-    EXPECT_EQ(first.disc.colour, Colour::Blue);
-    EXPECT_EQ(first.disc.image, 0);
-}
-
-TEST(Reset, ClearcellsTouchesOnlyCellsAndColumnCounts) {
-    Game game;
-    play(game, "01201");
-    GameSnapshot expected = snapshot(game);
-    ASSERT_EQ(expected.board, (BoardText{".....", ".....", ".....", "BR...", "RBR.."}));
-
-    game.clearcells();
-
-    expected.board = kEmptyBoard;
-    expected.colfill = {};
-    EXPECT_EQ(snapshot(game), expected);  // moves 5, steps 3 and 2, blue to move
-
-    // The game goes on counting from where it was.
-    const DropResult next = game.drop(0);
-    ASSERT_EQ(next.kind, Kind::Placed);
-    EXPECT_EQ(next.disc.row, 0);
-    EXPECT_EQ(next.disc.image, 5);
-    EXPECT_EQ(next.disc.colour, Colour::Blue);
-}
-
-TEST(Reset, ClearcellsLeavesAWonBoardDisabled) {
-    Game game;
-    ASSERT_EQ(play(game, kRedRowWin).back().winner, Colour::Red);
-    GameSnapshot expected = snapshot(game);
-
-    game.clearcells();
-
-    expected.board = kEmptyBoard;
-    expected.colfill = {};
-    EXPECT_EQ(snapshot(game), expected);
-    EXPECT_EQ(game.drop(0).kind, Kind::Ignored);
-}
 
 TEST(Reset, NewPlayersZeroesOnlyTheTallies) {
     Game game;
@@ -143,8 +89,8 @@ TEST(Reset, TalliesAddUpOverGames) {
         ASSERT_EQ(play(game, g.clicks).back().winner, g.winner) << g.clicks;
         game.newGame();
     }
-    EXPECT_EQ(game.wins(Colour::Red), 2);
-    EXPECT_EQ(game.wins(Colour::Blue), 1);
+    EXPECT_EQ(game.player(Colour::Red).wins, 2);
+    EXPECT_EQ(game.player(Colour::Blue).wins, 1);
 }
 
 }  // namespace

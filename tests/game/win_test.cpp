@@ -9,7 +9,6 @@
 
 #include "board_text.h"
 #include "click_search.h"
-#include "expected_lines.h"
 #include "game_snapshot.h"
 #include "printers.h"
 #include "reference_lines.h"
@@ -36,10 +35,10 @@ void playToWin(Game &game, const std::string &clicks, Colour winner) {
 
 // The state a single win of `winner` leaves behind.
 void expectWonOnce(const Game &game, Colour winner) {
-    EXPECT_EQ(game.wins(winner), 1);
-    EXPECT_EQ(game.wins(other(winner)), 0);
-    EXPECT_EQ(game.winnerMessage(), winner);
-    EXPECT_FALSE(game.boardEnabled());
+    EXPECT_EQ(game.player(winner).wins, 1);
+    EXPECT_EQ(game.player(opponentOf(winner)).wins, 0);
+    EXPECT_EQ(game.winner(), winner);
+    EXPECT_FALSE(game.takesDiscs());
 }
 
 struct EarlyWin {
@@ -61,7 +60,7 @@ TEST_P(FirstWins, ArriveOnTheEarliestClick) {
     const EarlyWin &c = GetParam();
     Game game;
     ASSERT_NO_FATAL_FAILURE(playToWin(game, c.clicks, c.winner));
-    EXPECT_EQ(game.moves(), static_cast<int>(std::string(c.clicks).size()));
+    EXPECT_EQ(game.countedClicks(), static_cast<int>(std::string(c.clicks).size()));
     EXPECT_EQ(render(game), c.board);
     expectWonOnce(game, c.winner);
 }
@@ -93,18 +92,18 @@ TEST(Win, FullColumnClicksDelayTheFirstScanWithoutMissingAWin) {
     Game game;
     play(game, "00000");  // red, blue, red, blue, red: blue to move
     play(game, "000");
-    ASSERT_EQ(game.moves(), 8);
+    ASSERT_EQ(game.countedClicks(), 8);
     ASSERT_NO_FATAL_FAILURE(playToWin(game, "1122334", Colour::Blue));
     EXPECT_EQ(render(game), (BoardText{"R....", "B....", "R....", "BRRR.", "RBBBB"}));
     expectWonOnce(game, Colour::Blue);
 }
 
-// Each of the 28 line positions, for each colour, completed in a real game.
+// Every four in a row on the board, for each colour, completed in a real game.
 TEST(Win, EveryLineWinsForEitherColour) {
-    for (int n = 0; n < kLines; ++n) {
+    for (const Line &line : geometricLines()) {
         for (Colour colour : {Colour::Red, Colour::Blue}) {
-            const Line &line = kExpectedLines[n];
-            SCOPED_TRACE(testing::Message() << "line position " << n << " for " << mark(colour));
+            SCOPED_TRACE(testing::Message() << "line from cell " << line[0] << " to " << line[3]
+                                            << " for " << mark(colour));
             const std::optional<std::string> clicks = clicksCompleting(line, colour);
             ASSERT_TRUE(clicks.has_value());
             Game game;
@@ -135,8 +134,7 @@ class SeveralLinesAtOnce : public testing::TestWithParam<ManyLines> {};
 // One disc that completes several lines is one win: one message, tally +1.
 TEST_P(SeveralLinesAtOnce, AreAnnouncedOnce) {
     const ManyLines &c = GetParam();
-    const CellSets cells = cellsOf(c.board);
-    ASSERT_EQ(completeLines(c.winner == Colour::Red ? cells.red : cells.blue).size(), c.lines);
+    ASSERT_EQ(completeLines(cellsOf(c.board), discOf(c.winner)).size(), c.lines);
 
     const std::optional<std::string> clicks = clicksReaching(c.board, c.lastCell);
     ASSERT_TRUE(clicks.has_value());
@@ -185,25 +183,25 @@ TEST(Win, WithTheTwentyFifthDiscNoDrawFollows) {
     ASSERT_TRUE(clicks.has_value());
     Game game;
     ASSERT_NO_FATAL_FAILURE(playToWin(game, *clicks, Colour::Red));
-    ASSERT_EQ(game.moves(), 25);
+    ASSERT_EQ(game.countedClicks(), 25);
     expectWonOnce(game, Colour::Red);
     const GameSnapshot won = snapshot(game);
 
     for (int round = 0; round < 2; ++round) {
         for (int column = 0; column < kColumns; ++column) {
-            EXPECT_EQ(game.drop(column).kind, Kind::Ignored) << "column " << column;
+            EXPECT_EQ(game.dropInto(column).kind, Kind::Ignored) << "column " << column;
             EXPECT_EQ(snapshot(game), won) << "column " << column;
         }
     }
 
     game.newGame();
-    EXPECT_TRUE(game.boardEnabled());
-    EXPECT_EQ(game.moves(), 0);
-    EXPECT_EQ(game.winnerMessage(), std::nullopt);
-    const DropResult first = game.drop(0);
+    EXPECT_TRUE(game.takesDiscs());
+    EXPECT_EQ(game.countedClicks(), 0);
+    EXPECT_EQ(game.winner(), std::nullopt);
+    const DropResult first = game.dropInto(0);
     ASSERT_EQ(first.kind, Kind::Placed);
     EXPECT_EQ(first.disc.colour, Colour::Red);
-    EXPECT_EQ(game.wins(Colour::Red), 1);
+    EXPECT_EQ(game.player(Colour::Red).wins, 1);
 }
 
 struct WonGame {
@@ -225,7 +223,7 @@ TEST_P(AfterAWin, EveryDropIsIgnoredAndChangesNothing) {
 
     // Every column, the full one too, twice over.
     for (char click : std::string{"0123401234000"}) {
-        const DropResult result = game.drop(click - '0');
+        const DropResult result = game.dropInto(click - '0');
         EXPECT_EQ(result.kind, Kind::Ignored) << "column " << click;
         EXPECT_EQ(result.winner, std::nullopt) << "column " << click;
         EXPECT_EQ(snapshot(game), won) << "column " << click;

@@ -1,78 +1,113 @@
+// What assistive technology finds in the main window, and what a press
+// through it does. What a screen reader says is checked end to end with Orca
+// (tests/e2e); here, the tree it reads and what Orca's test cannot time.
+
 #include <QAccessible>
 #include <QTest>
 
-#include "fakes.h"
-#include "ui/click_area.h"
-#include "ui/disc_image.h"
-#include "ui/form1.h"
+#include "ui/spoken.h"
+#include "window_fixture.h"
 
 using namespace dropline;
 using namespace dropline::testing;
 
-namespace {
-
-// A screen reader's press: the button's accessible action, which reaches the
-// button even while a dialog holds the window.
-void pressThroughAccessibility(QAbstractButton *button) {
-    QAccessibleInterface *object = QAccessible::queryAccessibleInterface(button);
-    QVERIFY(object && object->actionInterface());
-    object->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_VERIFY(!button->isDown());  // the press has been delivered
-}
-
-}  // namespace
-
-// What a screen reader meets and says is checked end to end with Orca
-// (tests/e2e/orca_play.py); here, what that test cannot time.
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public WindowTest {
     Q_OBJECT
 
-    Journal journal;
-    JournalCues cues{journal};
-    ScriptedDialogs dialogs{journal};
-    std::unique_ptr<ui::Form1> form;
+    // Where a part of the client area lies on the screen.
+    QRect onScreen(const QRect &inClient) const {
+        return {clientOf(*window)->mapToGlobal(inClient.topLeft()), inClient.size()};
+    }
 
 private slots:
-    void init() {
-        journal.clear();
-        dialogs.answers = {"Ann", "Bob"};
-        dialogs.onDialog = nullptr;
-        form = std::make_unique<ui::Form1>(cues, dialogs);
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_COMPARE(journal.size(), 3);  // the first activation: its cue, both names
-    }
-    void cleanup() { form.reset(); }
+    void init() { openWindow(); }
+    void cleanup() { window.reset(); }
 
+    // The board is a canvas of five column buttons, then a disc for each
+    // cell, each lying where the board draws it.
+    void theBoardHoldsItsColumnsAndDiscs() {
+        clickColumns(*window, {2, 2, 4});
+        QAccessibleInterface *board = accessibleBoard(*window);
+        QCOMPARE(board->text(QAccessible::Name), QString("Board"));
+        QCOMPARE(board->childCount(), kColumns + kCells);
+        QCOMPARE(board->text(QAccessible::Description),
+                 QString("Column 1: empty. Column 2: empty. Column 3: red, blue; 3 free. "
+                         "Column 4: empty. Column 5: red; 4 free"));
+        for (int column = 0; column < kColumns; ++column) {
+            QAccessibleInterface *button = accessibleColumn(*window, column);
+            QCOMPARE(button->role(), QAccessible::Button);
+            QCOMPARE(button->text(QAccessible::Name), ui::spoken::columnName(game(), column));
+            QCOMPARE(button->parent(), board);
+            QCOMPARE(board->indexOfChild(button), column);
+            const QRect place = boardGeometry().column(column).translated(boardDrawingOrigin());
+            QCOMPARE(button->rect(), onScreen(place));
+        }
+        for (int cell = 0; cell < kCells; ++cell) {
+            const int column = cell % kColumns;
+            const int row = cell / kColumns;
+            QAccessibleInterface *disc = accessibleDisc(*window, column, row);
+            QCOMPARE(disc->role(), QAccessible::Graphic);
+            const bool placed = game().cell(column, row) != Cell::Empty;
+            QCOMPARE(!disc->state().invisible, placed);
+            QCOMPARE(disc->text(QAccessible::Name).isEmpty(), !placed);
+            const QRect place = boardGeometry().disc(column, row).translated(boardDrawingOrigin());
+            QCOMPARE(disc->rect(), onScreen(place));
+        }
+        QCOMPARE(accessibleDisc(*window, 4, 0)->text(QAccessible::Name),
+                 QString("red disc, column 5, row 1"));
+        // Over a disc, the disc is what lies there; elsewhere in a column, the column.
+        const QRect disc = accessibleDisc(*window, 2, 1)->rect();
+        QCOMPARE(board->childAt(disc.center().x(), disc.center().y()),
+                 accessibleDisc(*window, 2, 1));
+        const QRect column = accessibleColumn(*window, 0)->rect();
+        QCOMPARE(board->childAt(column.center().x(), column.center().y()),
+                 accessibleColumn(*window, 0));
+    }
+
+    // A press drops a disc as a click does, unless a won game is on the board.
+    void aPressDropsADisc() {
+        pressColumn(*window, 3);
+        QCOMPARE(game().cell(3, 0), Cell::Red);
+        QCOMPARE(journal, Journal{kClickCue});
+
+        clickColumns(*window, {0, 3, 0, 3, 0, 3});  // red: 3, 3, 3, 3 from the bottom
+        QVERIFY(game().winner());
+        QVERIFY(accessibleColumn(*window, 1)->state().disabled);
+        journal.clear();
+        pressColumn(*window, 1);
+        QCOMPARE(journal, Journal{});
+        QCOMPARE(game().discsIn(1), 0);
+    }
+
+    // While a dialog holds the window, a press through the accessibility
+    // tree, which reaches the board all the same, starts nothing.
     void aPressWhileADialogIsOpenIsIgnored_data() {
         QTest::addColumn<bool>("draw");
         QTest::newRow("a column during the draw message") << true;
-        QTest::newRow("New Game during the new-players question") << false;
+        QTest::newRow("a column during the new-players question") << false;
     }
     void aPressWhileADialogIsOpenIsIgnored() {
         QFETCH(bool, draw);
-        const ui::Form1Controls &c = form->controls();
-        QAbstractButton *start = draw ? c.col[0] : c.newbutton;
-        QAbstractButton *pressedMeanwhile = draw ? c.col[1] : c.newbutton;
         if (draw) {
-            for (int i = 0; i < kMaxMoves; ++i) {
-                form->col_Click(0);  // five discs, then full-column clicks
+            for (int i = 0; i < kCountedClicks; ++i) {
+                clickColumn(*window, 0);  // five discs, then full-column clicks
             }
         }
-        journal.clear();
         int dialogsOpened = 0;
         dialogs.onDialog = [&] {
             if (++dialogsOpened == 1) {
-                pressThroughAccessibility(pressedMeanwhile);
+                pressColumn(*window, 1);
             }
         };
-
-        start->click();
+        journal.clear();
+        if (draw) {
+            clickColumn(*window, 0);
+        } else {
+            QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+        }
         QCOMPARE(dialogsOpened, 1);
-        QCOMPARE(form->game().moves(), 0);
-        QVERIFY(std::none_of(c.oval.begin(), c.oval.end(),
-                             [](const QWidget *disc) { return disc->isVisible(); }));
+        QCOMPARE(game().countedClicks(), 0);
+        QCOMPARE(game().discsIn(1), 0);
     }
 };
 

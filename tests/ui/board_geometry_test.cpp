@@ -1,18 +1,17 @@
 #include <QTest>
 
 #include "ui/board_geometry.h"
-#include "ui/form1_design.h"
+#include "ui/main_window_design.h"
 
 using dropline::ui::BoardGeometry;
-using dropline::ui::TwipsRect;
+using dropline::ui::TwipsSize;
 
 namespace {
 
 // The designed board and disc, in twips.
 BoardGeometry designed() {
-    namespace f = dropline::ui::form1;
-    return BoardGeometry::measure(f::kPicture1.width, f::kPicture1.height, f::kOval0.width,
-                                  f::kOval0.height);
+    namespace design = dropline::ui::main_window;
+    return {design::kBoard.size(), design::kDisc};
 }
 
 }  // namespace
@@ -22,21 +21,21 @@ class BoardGeometryTest : public QObject {
 private slots:
     void discWidthRoundsHalvesToEven_data() {
         QTest::addColumn<double>("measured");
-        QTest::addColumn<int>("discwidth");
-        QTest::newRow("whole") << 720.0 << 720;
-        QTest::newRow("half down to even") << 720.5 << 720;
-        QTest::newRow("half up to even") << 721.5 << 722;
-        QTest::newRow("below half") << 720.4 << 720;
-        QTest::newRow("above half") << 720.6 << 721;
+        QTest::addColumn<double>("left");
+        QTest::newRow("whole") << 720.0 << 470 - 360.0;
+        QTest::newRow("half down to even") << 720.5 << 470 - 360.0;
+        QTest::newRow("half up to even") << 721.5 << 470 - 361.0;
+        QTest::newRow("below half") << 720.4 << 470 - 360.0;
+        QTest::newRow("above half") << 720.6 << 470 - 360.5;
     }
     void discWidthRoundsHalvesToEven() {
         QFETCH(double, measured);
-        QFETCH(int, discwidth);
-        QCOMPARE(BoardGeometry::measure(4700, 3700, measured, 465).discwidth, discwidth);
+        QFETCH(double, left);
+        QCOMPARE(BoardGeometry({4700, 3700}, {measured, 465}).discTopLeft(0, 0).x(), left);
     }
 
     void discHeightIsKeptWithItsFraction() {
-        QCOMPARE(BoardGeometry::measure(4700, 3700, 720, 465.5).discheight, 465.5);
+        QCOMPARE(BoardGeometry({4700, 3700}, {720, 465.5}).discTopLeft(0, 0).y(), 3330 - 232.75);
     }
 
     // Every disc is centred on its cell: left/top for each column and row of
@@ -60,45 +59,42 @@ private slots:
         QFETCH(int, row);
         QFETCH(double, left);
         QFETCH(double, top);
-        const QPointF corner = designed().discTopLeft(column, row);
-        QCOMPARE(corner.x(), left);
-        QCOMPARE(corner.y(), top);
-    }
-
-    void anOddDiscWidthKeepsItsHalf() {
-        const auto geometry = BoardGeometry::measure(4700, 3700, 721, 465);
-        QCOMPARE(geometry.discTopLeft(0, 0).x(), 470 - 360.5);
-    }
-
-    void columnTargetsCoverTheBoardWithoutGapsOrOverlaps() {
         const BoardGeometry geometry = designed();
-        int previousRight = 0;
-        for (int column = 0; column < 5; ++column) {
-            const TwipsRect target = geometry.columnTarget(column);
-            QCOMPARE(target.left, column * 940.0);
-            QCOMPARE(target.width, 940.0);
-            QCOMPARE(target.top, 0.0);
-            QCOMPARE(target.height, 3700.0);
-            const QRect pixels = target.toPixels();
-            QCOMPARE(pixels.left(), previousRight);
-            previousRight = pixels.left() + pixels.width();
-        }
-        QCOMPARE(previousRight, 313);  // 4700 twips
+        QCOMPARE(geometry.discTopLeft(column, row), QPointF(left, top));
+        // On the screen, the disc keeps its picture's size.
+        QCOMPARE(geometry.disc(column, row), QRect(qRound(left / 15), qRound(top / 15), 48, 31));
     }
 
-    void gridHasSixLinesEachWayIncludingTheEdges() {
-        const auto lines = designed().gridLines();
-        QCOMPARE(lines.size(), size_t(12));
+    // The columns share their lines: each begins where the one before ends,
+    // and a point belongs to the column whose line it lies on or after.
+    void columnsCoverTheBoardBetweenTheirLines() {
+        const BoardGeometry geometry = designed();
+        const int lines[] = {0, 63, 125, 188, 251, 313};
         for (int i = 0; i <= 5; ++i) {
-            QCOMPARE(lines[i], QLineF(i * 940.0, 0, i * 940.0, 3700));
-            QCOMPARE(lines[6 + i], QLineF(0, i * 740.0, 4700, i * 740.0));
+            QCOMPARE(geometry.verticalLine(i), lines[i]);
+        }
+        for (int column = 0; column < 5; ++column) {
+            const QRect place = geometry.column(column);
+            QCOMPARE(place.left(), lines[column]);
+            QCOMPARE(place.right() + 1, lines[column + 1]);
+            QCOMPARE(place.top(), 0);
+            QCOMPARE(place.height(), 247);
+            QCOMPARE(geometry.columnAt(QPointF(lines[column], 0)), column);
+            QCOMPARE(geometry.columnAt(QPointF(lines[column + 1] - 0.01, 246.9)), column);
+        }
+        QCOMPARE(geometry.columnAt(QPointF(-0.01, 10)), -1);
+        QCOMPARE(geometry.columnAt(QPointF(313, 10)), -1);
+        QCOMPARE(geometry.columnAt(QPointF(10, -0.01)), -1);
+        QCOMPARE(geometry.columnAt(QPointF(10, 247)), -1);
+        for (int i = 0; i <= 5; ++i) {
+            QCOMPARE(geometry.horizontalLine(i), qRound(i * 740 / 15.0));
         }
     }
 
     void aBoardOfAnotherSizeIsLaidOutTheSameWay() {
-        const auto geometry = BoardGeometry::measure(1000, 500, 100, 50);
-        QCOMPARE(geometry.columnTarget(3).left, 600.0);
-        QCOMPARE(geometry.discTopLeft(4, 4), QPointF(900 - 50, 50 - 25));
+        const BoardGeometry geometry({1500, 750}, {150, 75});
+        QCOMPARE(geometry.verticalLine(3), 60);
+        QCOMPARE(geometry.discTopLeft(4, 4), QPointF(1350 - 75, 75 - 37.5));
     }
 };
 

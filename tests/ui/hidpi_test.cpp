@@ -2,17 +2,15 @@
 #include <QTest>
 #include <cmath>
 
-#include "fakes.h"
+#include <QPainter>
+
 #include "ui/artwork.h"
-#include "ui/board_view.h"
-#include "ui/disc_image.h"
-#include "ui/form1.h"
-#include "ui/form1_design.h"
-#include "ui/picture_canvas.h"
-#include "ui/twips.h"
+#include "ui/drawn_words.h"
+#include "window_fixture.h"
 
 using namespace dropline;
 using namespace dropline::testing;
+namespace design = dropline::ui::main_window;
 
 namespace {
 
@@ -57,41 +55,35 @@ Runs darkRuns(const QImage &image, QPoint from, QPoint step, int count) {
 // Run at QT_SCALE_FACTOR 1, 1.25, 1.5, 1.75 and 2: windows keep their logical
 // sizes, every picture is drawn from its vector art at the screen's pixels,
 // and the board's grid lies on whole device pixels where clicks land.
-class HiDpiTest : public QObject {
+class HiDpiTest : public WindowTest {
     Q_OBJECT
 
-    Journal journal;
-    JournalCues cues{journal};
-    ScriptedDialogs dialogs{journal};
-    std::unique_ptr<ui::Form1> form;
     qreal ratio = 0;
 
-    const ui::Form1Controls &c() const { return form->controls(); }
-
-    // Where a point of the board's drawing area, in logical pixels, lies in
-    // device pixels of the window.
-    QPointF onWindow(QPointF inArea) const {
-        const QPoint area = c().Picture1->drawingArea()->mapTo(form.get(), QPoint(0, 0));
-        return (inArea + area) * ratio;
+    // Where a point of the board's drawing, in logical pixels, lies in device
+    // pixels of the window.
+    QPointF onWindow(QPointF inDrawing) const {
+        const QPoint client = clientOf(*window)->mapTo(window.get(), QPoint(0, 0));
+        return (inDrawing + boardDrawingOrigin() + client) * ratio;
     }
 
     // Clicks the window as the system does, at a point in its device pixels,
     // and returns the column that took a disc (-1 for none).
     int columnClickedAt(QPointF device) {
-        QWindow *window = form->windowHandle();
-        const QPointF global = device + form->geometry().topLeft() * ratio;
+        QWindow *handle = window->windowHandle();
+        const QPointF global = device + window->geometry().topLeft() * ratio;
         std::array<int, kColumns> before{};
         for (int column = 0; column < kColumns; ++column) {
-            before[column] = form->game().colfill(column);
+            before[column] = game().discsIn(column);
         }
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             const Qt::MouseButtons held =
                 type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
             QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
-                window, device, global, held, Qt::LeftButton, type);
+                handle, device, global, held, Qt::LeftButton, type);
         }
         for (int column = 0; column < kColumns; ++column) {
-            if (form->game().colfill(column) != before[column]) {
+            if (game().discsIn(column) != before[column]) {
                 return column;
             }
         }
@@ -100,27 +92,23 @@ class HiDpiTest : public QObject {
 
 private slots:
     void init() {
-        dialogs.answers = {"Ann", "Bob"};
-        form = std::make_unique<ui::Form1>(cues, dialogs);
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        ratio = form->devicePixelRatioF();
+        openWindow();
+        ratio = window->devicePixelRatioF();
         QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { window.reset(); }
 
     void windowsKeepTheirLogicalSize() {
-        QCOMPARE(form->client()->size(), QSize(527, 423));
-        const QPixmap shot = form->client()->grab();
+        QCOMPARE(clientOf(*window)->size(), QSize(527, 423));
+        const QPixmap shot = clientOf(*window)->grab();
         QCOMPARE(shot.devicePixelRatio(), ratio);
         QCOMPARE(shot.size(), QSize(527, 423) * ratio);
     }
 
     void picturesAreRenderedAtFullResolution_data() {
         QTest::addColumn<QString>("picture");
-        for (const char *picture : {ui::form1::kArtwork, ui::form1::kBoardArtwork,
-                                    ui::form1::kRedDisc, ui::form1::kBlueDisc}) {
+        for (const char *picture :
+             {design::kArtwork, design::kBoardArtwork, design::kRedDisc, design::kBlueDisc}) {
             QTest::newRow(picture) << QString(picture);
         }
     }
@@ -129,8 +117,14 @@ private slots:
             QSKIP("at one device pixel to the logical pixel there is nothing finer to draw");
         }
         QFETCH(QString, picture);
-        const QPixmap sharp = ui::Artwork::pixmap(picture, ratio);
-        const QPixmap plain = ui::Artwork::pixmap(picture, 1.0);
+        QPixmap sharp = ui::Artwork::pixmap(picture, ratio);
+        QPixmap plain = ui::Artwork::pixmap(picture, 1.0);
+        if (picture == design::kArtwork) {
+            // With its words, as the window shows it.
+            sharp = clientOf(*window)->grab(QRect(QPoint(0, 0), design::kClientSize));
+            QPainter painter(&plain);
+            ui::paintWords(painter, picture, design::kWords);
+        }
         QCOMPARE(sharp.devicePixelRatio(), ratio);
         QCOMPARE(sharp.size(), plain.size() * ratio);
         // Not the 1x picture blown up: edges and text carry detail of their own.
@@ -142,12 +136,14 @@ private slots:
     // Wherever its corner falls among the device pixels, a disc shows its
     // picture as drawn at the screen's ratio, pixel for pixel.
     void aDiscOnTheBoardIsItsPictureAtTheScreensRatio() {
-        form->col_Click(2);
-        const QImage disc = c().oval[0]->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage art = ui::Artwork::pixmap(ui::form1::kRedDisc, ratio)
+        clickColumn(*window, 2);
+        const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage art = ui::Artwork::pixmap(design::kRedDisc, ratio)
                                .toImage()
                                .convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(disc.size(), art.size());
+        const QPointF corner = onWindow(boardGeometry().disc(2, 0).topLeft());
+        const QImage disc =
+            shot.copy(QRect(QPoint(qRound(corner.x()), qRound(corner.y())), art.size()));
         int opaque = 0;
         for (int y = 0; y < art.height(); ++y) {
             for (int x = 0; x < art.width(); ++x) {
@@ -163,14 +159,15 @@ private slots:
     // Every grid line is one logical pixel rounded to whole device pixels,
     // and a column's clicks begin on the first device pixel of its line.
     void gridLinesAreEquallyWideAndBeginWhereClicksLand() {
-        const QImage window = form->grab().toImage();
-        const QWidget *area = c().Picture1->drawingArea();
+        const QImage shot = window->grab().toImage();
+        const QSize drawing = design::kBoard.toPixels().size() -
+                              2 * QSize(design::kBoardBorder, design::kBoardBorder);
         const int lineWidth = std::max(1, qRound(ratio));
         // Across the top row of cells, and down the first column of cells.
         const QPoint acrossFrom = onWindow({0, 30}).toPoint();
         const QPoint downFrom = onWindow({30, 0}).toPoint();
-        const Runs columns = darkRuns(window, acrossFrom, {1, 0}, int(area->width() * ratio) - 1);
-        const Runs rows = darkRuns(window, downFrom, {0, 1}, int(area->height() * ratio) - 1);
+        const Runs columns = darkRuns(shot, acrossFrom, {1, 0}, int(drawing.width() * ratio) - 1);
+        const Runs rows = darkRuns(shot, downFrom, {0, 1}, int(drawing.height() * ratio) - 1);
         // Five lines each way: the board's far edges lie beyond the drawing area.
         QCOMPARE(columns.size(), size_t(kColumns));
         QCOMPARE(rows.size(), size_t(kRows));
@@ -192,7 +189,7 @@ private slots:
     // board's geometry puts it, lands in that column.
     void aClickOnePixelInsideAColumnLandsInIt() {
         for (const int column : {1, 3, 2, 4}) {
-            const qreal edge = ui::twipsToPixels(form->boardGeometry().columnTarget(column).left);
+            const qreal edge = column * design::kBoard.width / kColumns / ui::kTwipsPerPixel;
             QCOMPARE(columnClickedAt(onWindow({edge - 1, 30})), column - 1);
             QCOMPARE(columnClickedAt(onWindow({edge + 1, 30})), column);
         }

@@ -1,6 +1,7 @@
 // A monkey on the real main window: a long run of random clicks anywhere,
 // shortcuts, menu items, answers and window changes, with the game's rules
-// checked through the window's controls after every single action.
+// checked after every single action, in the game and in what the window
+// shows of it to assistive technology.
 //
 // The run is reproducible: the seed (DROPLINE_MONKEY_SEED, or a fixed default)
 // and the last actions are printed when a check fails.
@@ -8,26 +9,24 @@
 #include <qpa/qwindowsysteminterface.h>
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <array>
 #include <deque>
-#include <map>
 #include <random>
 
-#include "app/form2.h"
-#include "app/form3.h"
+#include "app/about_window.h"
+#include "app/farewell_window.h"
 #include "app/program.h"
-#include "fakes.h"
-#include "ui/board_view.h"
-#include "ui/click_area.h"
-#include "ui/disc_image.h"
-#include "ui/form1.h"
 #include "ui/prompts.h"
-#include "ui/score_label.h"
-#include "window_driver.h"
+#include "ui/side_window_designs.h"
+#include "ui/spoken.h"
+#include "window_fixture.h"
 
 using namespace dropline;
 using namespace dropline::testing;
+namespace design = dropline::ui::main_window;
 
 namespace {
 
@@ -36,7 +35,7 @@ constexpr unsigned kDefaultSeed = 20240611;
 constexpr int kRememberedActions = 25;
 constexpr int kActionsPerPaint = 200;
 
-const QString kNewPlayersInput = QString("input:[%1]|[]").arg(ui::prompts::kNewPlayers);
+const QString kNewPlayersInput = inputEntry(ui::prompts::kNewPlayers);
 
 // Answers every input box may get: cancel, yes, near misses of yes, names.
 const std::array<QString, 9> kAnswers{
@@ -53,8 +52,8 @@ unsigned seedFromEnvironment() {
 struct Observed {
     int redWins = 0;
     int blueWins = 0;
-    bool boardEnabled = true;
-    int moves = 0;
+    bool takesDiscs = true;
+    int countedClicks = 0;
 };
 
 }  // namespace
@@ -67,18 +66,30 @@ class MonkeyTest : public QObject {
     ScriptedDialogs dialogs{journal};
     std::mt19937 random;
     std::unique_ptr<app::Program> program;
-    // Where a disc over each cell lies in the board's drawing area.
-    std::map<std::pair<int, int>, int> cellAtCorner;
     std::deque<QString> lastActions;
     bool newPlayersAnswered = false;
+    // What assistive technology reads of the main window, found once.
+    QAccessibleInterface *board = nullptr;
+    QList<QAccessibleInterface *> scoreLabels;
 
-    ui::Form1 &form() { return program->form1(); }
-    const ui::Form1Controls &c() { return program->form1().controls(); }
+    // What the score label titled `title` shows ("Step, red").
+    QString shown(const QString &title) const {
+        for (QAccessibleInterface *label : scoreLabels) {
+            const QString name = label->text(QAccessible::Name);
+            if (name == title || name.startsWith(title + ": ")) {
+                return name.mid(title.size() + 2);
+            }
+        }
+        return "(none)";
+    }
+
+    ui::MainWindow &window() { return program->mainWindow(); }
+    const Game &game() { return program->mainWindow().game(); }
 
     int below(int n) { return std::uniform_int_distribution<int>(0, std::max(1, n) - 1)(random); }
 
-    app::Form2 *visibleAbout() {
-        app::Form2 *about = program->form2();
+    app::AboutWindow *visibleAbout() {
+        app::AboutWindow *about = program->aboutWindow();
         return about && about->isVisible() ? about : nullptr;
     }
 
@@ -102,10 +113,11 @@ class MonkeyTest : public QObject {
         }
     }
 
-    // A click on the part of `widget` that lies inside its window.
-    void clickIn(QWidget *widget, const char *name) {
+    // A click somewhere in `area` of a window's widget, or anywhere in the
+    // window when the area lies outside it.
+    void clickIn(QWidget *widget, QRect area, const char *name) {
         QWidget *window = widget->window();
-        QRect area = QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()) & window->rect();
+        area = QRect(widget->mapTo(window, area.topLeft()), area.size()) & window->rect();
         if (area.isEmpty()) {
             area = window->rect();
         }
@@ -113,33 +125,42 @@ class MonkeyTest : public QObject {
         note(QString("click %1 at %2,%3 of its window").arg(name).arg(point.x()).arg(point.y()));
         clickAt(window, point);
     }
+    void clickIn(QWidget *widget, const char *name) { clickIn(widget, widget->rect(), name); }
+    void clickInClient(const ui::TwipsRect &place, const char *name) {
+        clickIn(clientOf(window()), place.toPixels(), name);
+    }
 
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers, const char *name) {
         QWidget *target = QApplication::activeWindow();
         note(QString("key %1 to %2")
                  .arg(name, target ? target->metaObject()->className() : "the main window"));
-        QTest::keyClick(target ? target : &form(), key, modifiers);
+        QTest::keyClick(target ? target : &window(), key, modifiers);
+    }
+
+    void menuItem(int menu, int item, const char *name) {
+        note(QString("menu item %1").arg(name));
+        window().menuBar()->actions()[menu]->menu()->actions()[item]->trigger();
     }
 
     void showMainWindowAgain() {
         note("show and activate the main window");
-        form().show();
-        form().activateWindow();
+        window().show();
+        window().activateWindow();
     }
 
     // One random action of a player (or of the desktop).
     void act() {
-        if (!form().isVisible()) {
+        if (!window().isVisible()) {
             // Left through the farewell: come back, or poke what is still open.
             switch (below(3)) {
                 case 0:
-                    if (app::Form3 *farewell = program->form3()) {
+                    if (app::FarewellWindow *farewell = program->farewellWindow()) {
                         clickIn(farewell, "farewell");
                         return;
                     }
                     break;
                 case 1:
-                    if (app::Form2 *about = visibleAbout()) {
+                    if (app::AboutWindow *about = visibleAbout()) {
                         clickIn(about, "about");
                         return;
                     }
@@ -153,9 +174,12 @@ class MonkeyTest : public QObject {
         if (roll < 40) {
             const int column = below(kColumns);
             note(QString("column %1").arg(column));
-            clickIn(c().col[column], "column");
+            clickInClient(
+                {design::kBoard.left + column * design::kBoard.width / kColumns, design::kBoard.top,
+                 design::kBoard.width / kColumns, design::kBoard.height},
+                "column");
         } else if (roll < 58) {
-            clickIn(&form(), "main window");
+            clickIn(&window(), "main window");
         } else if (roll < 62) {
             // The keys of the board and of the side windows, to whatever is active.
             static constexpr std::pair<Qt::Key, const char *> kKeys[] = {
@@ -166,13 +190,13 @@ class MonkeyTest : public QObject {
             const auto &[pressed, name] = kKeys[below(std::size(kKeys))];
             key(pressed, Qt::NoModifier, name);
         } else if (roll < 66) {
-            clickIn(c().Picture1, "board");
+            clickInClient(design::kBoard, "board");
         } else if (roll < 70) {
-            clickIn(c().newbutton, "new game area");
+            clickInClient(design::kNewGameButton, "new game area");
         } else if (roll < 72) {
-            clickIn(c().aboutbutton, "about area");
+            clickInClient(design::kAboutButton, "about area");
         } else if (roll < 73) {
-            clickIn(c().exitbutton, "exit area");
+            clickInClient(design::kCloseBox, "close box");
         } else if (roll < 77) {
             key(Qt::Key_N, Qt::ControlModifier, "Ctrl+N");
         } else if (roll < 78) {
@@ -180,19 +204,16 @@ class MonkeyTest : public QObject {
         } else if (roll < 80) {
             key(Qt::Key_F1, Qt::NoModifier, "F1");
         } else if (roll < 84) {
-            note("menu item newgame");
-            c().newgame->trigger();
+            menuItem(0, 0, "New");
         } else if (roll < 85) {
-            note("menu item exgame");
-            c().exgame->trigger();
+            menuItem(0, 2, "Exit");
         } else if (roll < 87) {
-            note("menu item abt");
-            c().abt->trigger();
+            menuItem(1, 0, "About");
         } else if (roll < 91) {
-            if (app::Form2 *about = visibleAbout()) {
+            if (app::AboutWindow *about = visibleAbout()) {
                 if (below(2) == 0) {
                     note("about: OK");
-                    clickCentre(about->label1());
+                    clickAt(about, ui::kSideWindowButton.toPixels().center());
                 } else {
                     clickIn(about, "about");
                 }
@@ -205,102 +226,72 @@ class MonkeyTest : public QObject {
             // Smaller and larger than designed: clicks then land beyond the picture.
             const QSize size(160 + below(900), 120 + below(700));
             note(QString("resize to %1x%2").arg(size.width()).arg(size.height()));
-            form().resize(size);
+            window().resize(size);
         }
     }
 
-    // The game's rules, read from the window. Empty when all hold.
+    // The game's rules, and what the window shows of the game to assistive
+    // technology. Empty when all hold.
     QString broken(const Observed &before, int winCues) {
-        const Game &game = form().game();
+        const Game &game = this->game();
         int discs = 0;
         int redDiscs = 0;
         for (int column = 0; column < kColumns; ++column) {
-            int filled = 0;
-            bool gap = false;
             for (int row = 0; row < kRows; ++row) {
-                const int cell = cellIndex(column, row);
-                const bool red = game.redcell(cell);
-                const bool blue = game.bluecell(cell);
-                if (red && blue) {
-                    return QString("cell %1 holds both colours").arg(cell);
+                const Cell cell = game.cell(column, row);
+                if ((cell != Cell::Empty) != (row < game.discsIn(column))) {
+                    return QString("column %1 has a gap below row %2").arg(column).arg(row);
                 }
-                if (red || blue) {
-                    if (gap) {
-                        return QString("column %1 has a gap below row %2").arg(column).arg(row);
-                    }
-                    ++filled;
-                    redDiscs += red ? 1 : 0;
-                } else {
-                    gap = true;
+                const QAccessibleInterface *disc = board->child(kColumns + cellIndex(column, row));
+                const bool hidden = window().isVisible() && disc->state().invisible;
+                const QString shown = hidden ? QString() : disc->text(QAccessible::Name);
+                const QString expected =
+                    cell == Cell::Empty
+                        ? QString()
+                        : ui::spoken::discName(cell == Cell::Red ? Colour::Red : Colour::Blue,
+                                               column, row);
+                if (shown != expected) {
+                    return QString("the disc of column %1, row %2 reads \"%3\"")
+                        .arg(column)
+                        .arg(row)
+                        .arg(shown);
                 }
+                discs += cell != Cell::Empty ? 1 : 0;
+                redDiscs += cell == Cell::Red ? 1 : 0;
             }
-            if (game.colfill(column) != filled) {
-                return QString("colfill(%1) is %2 with %3 discs in the column")
-                    .arg(column)
-                    .arg(game.colfill(column))
-                    .arg(filled);
-            }
-            discs += filled;
         }
-        if (game.moves() < discs || game.moves() > kCells) {
-            return QString("moves %1 with %2 discs on the board").arg(game.moves()).arg(discs);
+        if (game.countedClicks() < discs || game.countedClicks() > kCountedClicks) {
+            return QString("%1 counted clicks with %2 discs on the board")
+                .arg(game.countedClicks())
+                .arg(discs);
         }
 
-        bool ok = true;
-        const int rstep = c().rstep->caption().toInt(&ok);
-        const int bstep = ok ? c().bstep->caption().toInt(&ok) : 0;
-        if (!ok || rstep + bstep != discs || rstep != redDiscs) {
+        const QString redSteps = shown("Step, red");
+        const QString blueSteps = shown("Step, blue");
+        if (redSteps.toInt() + blueSteps.toInt() != discs || redSteps.toInt() != redDiscs) {
             return QString("steps %1 + %2 with %3 discs (%4 red) on the board")
-                .arg(c().rstep->caption(), c().bstep->caption())
+                .arg(redSteps, blueSteps)
                 .arg(discs)
                 .arg(redDiscs);
         }
 
-        int shown = 0;
-        std::array<bool, kCells> covered{};
-        for (const ui::DiscImage *image : c().oval) {
-            if (image->isHidden()) {
-                continue;
-            }
-            ++shown;
-            const auto found = cellAtCorner.find({image->x(), image->y()});
-            if (found == cellAtCorner.end()) {
-                return QString("a disc image at %1,%2 is over no cell")
-                    .arg(image->x())
-                    .arg(image->y());
-            }
-            const int cell = found->second;
-            const bool red = game.redcell(cell);
-            if (covered[cell] || !(red || game.bluecell(cell))) {
-                return QString("a disc image is shown over cell %1, which is %2")
-                    .arg(cell)
-                    .arg(covered[cell] ? "covered twice" : "empty");
-            }
-            covered[cell] = true;
-            if (image->picture() != (red ? c().red : c().blue)->picture()) {
-                return QString("the disc over cell %1 shows the other colour").arg(cell);
-            }
+        const bool won = !shown("Winner").isEmpty();
+        if (board->state().disabled != won || game.takesDiscs() == won ||
+            game.winner().has_value() != won) {
+            return QString("the board takes discs: %1, with a winner line: %2")
+                .arg(game.takesDiscs())
+                .arg(won);
         }
-        if (shown != discs) {
-            return QString("%1 disc images shown for %2 discs").arg(shown).arg(discs);
-        }
-
-        const bool won = !c().winner->caption().isEmpty();
-        if (c().Picture1->isEnabled() == won || game.boardEnabled() == won ||
-            game.winnerMessage().has_value() != won) {
-            return QString("board enabled %1 with winner message \"%2\"")
-                .arg(c().Picture1->isEnabled())
-                .arg(c().winner->caption());
-        }
-        if (!before.boardEnabled && game.moves() != 0 && game.moves() != before.moves) {
+        if (!before.takesDiscs && game.countedClicks() != 0 &&
+            game.countedClicks() != before.countedClicks) {
             return QString("the board took a click while a win was on it");
         }
 
-        const int redWins = c().rwinned->caption().toInt(&ok);
-        const int blueWins = ok ? c().bwinned->caption().toInt(&ok) : 0;
-        if (!ok || redWins != game.wins(Colour::Red) || blueWins != game.wins(Colour::Blue)) {
-            return QString("tallies read %1 and %2")
-                .arg(c().rwinned->caption(), c().bwinned->caption());
+        const int redWins = shown("Winned, red").toInt();
+        const int blueWins = shown("Winned, blue").toInt();
+        if (redWins != game.player(Colour::Red).wins ||
+            blueWins != game.player(Colour::Blue).wins) {
+            return QString("tallies read %1 and %2").arg(redWins).arg(blueWins);
         }
         if (newPlayersAnswered && winCues == 0) {
             if (redWins != 0 || blueWins != 0) {
@@ -309,7 +300,7 @@ class MonkeyTest : public QObject {
         } else {
             const int redRise = redWins - before.redWins;
             const int blueRise = blueWins - before.blueWins;
-            const bool gameWon = before.boardEnabled && !game.boardEnabled();
+            const bool gameWon = before.takesDiscs && !game.takesDiscs();
             if (redRise < 0 || blueRise < 0 || redRise + blueRise != winCues ||
                 (winCues > 0) != gameWon) {
                 return QString("tallies went from %1:%2 to %3:%4 with %5 win announcements")
@@ -324,11 +315,11 @@ class MonkeyTest : public QObject {
     }
 
     Observed observe() {
-        const Game &game = form().game();
-        return {.redWins = game.wins(Colour::Red),
-                .blueWins = game.wins(Colour::Blue),
-                .boardEnabled = game.boardEnabled(),
-                .moves = game.moves()};
+        const Game &game = this->game();
+        return {.redWins = game.player(Colour::Red).wins,
+                .blueWins = game.player(Colour::Blue).wins,
+                .takesDiscs = game.takesDiscs(),
+                .countedClicks = game.countedClicks()};
     }
 
 private slots:
@@ -349,25 +340,18 @@ private slots:
         };
         program = std::make_unique<app::Program>(cues, dialogs, [] {});
         program->start();
-        QVERIFY(QTest::qWaitForWindowActive(&form()));
-
-        const ui::BoardGeometry &geometry = form().boardGeometry();
-        const ui::TwipsRect discPlace = c().oval[0]->place();
-        for (int column = 0; column < kColumns; ++column) {
-            for (int row = 0; row < kRows; ++row) {
-                const QPointF corner = geometry.discTopLeft(column, row);
-                ui::TwipsRect place = discPlace;
-                place.left = corner.x();
-                place.top = corner.y();
-                const QPoint pixel = place.toPixels().topLeft();
-                cellAtCorner[{pixel.x(), pixel.y()}] = cellIndex(column, row);
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        board = accessibleBoard(window());
+        findAccessible(accessibleOf(&window()), [this](QAccessibleInterface *object) {
+            if (object->object() && object->object()->inherits("QLabel")) {
+                scoreLabels << object;
             }
-        }
-        QCOMPARE(int(cellAtCorner.size()), kCells);
+            return false;
+        });
+        QCOMPARE(scoreLabels.size(), 7);
     }
 
     void cleanupTestCase() { program.reset(); }
-
     void randomActionsKeepTheRules() {
         const unsigned seed = seedFromEnvironment();
         for (int action = 0; action < kActions; ++action) {

@@ -6,7 +6,7 @@
 class QWidget;
 class QWindow;
 
-namespace dropline::ui {
+namespace dropline::platform {
 
 // Which of the program's windows the keys go to. Mostly the window the
 // desktop gives the keyboard focus; but a desktop may show a window of the
@@ -48,4 +48,4 @@ private:
     QPointer<QWindow> from_;
 };
 
-}  // namespace dropline::ui
+}  // namespace dropline::platform

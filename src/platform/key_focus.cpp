@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace dropline::ui {
+namespace dropline::platform {
 
 KeyFocus &KeyFocus::instance() {
     // Lives as long as the application, which it follows.
@@ -93,4 +93,4 @@ void KeyFocus::endStandIn() {
     emit windowChanged(this->window());
 }
 
-}  // namespace dropline::ui
+}  // namespace dropline::platform
