@@ -95,7 +95,9 @@ def main(output, templates):
             for text, text_note in extract(where, command, template, pot):
                 if text not in seen:
                     seen.add(text)
-                    lines += ["//: " + text_note, f"QT_TRANSLATE_NOOP(\"\", {quoted(text)});"]
+                    # lupdate reads a backslash in a note as an escape.
+                    lines += ["//: " + text_note.replace("\\", "\\\\"),
+                              f"QT_TRANSLATE_NOOP(\"\", {quoted(text)});"]
     with open(output, "w", encoding="utf-8") as out:
         out.write("\n".join(lines) + "\n")
 

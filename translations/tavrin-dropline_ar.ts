@@ -55,162 +55,162 @@
     </message>
     <message>
         <source>TAVRIN-DROPLINE</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>TAVRIN-DROPLINE</translation>
     </message>
     <message>
         <source>@DROPLINE_RELEASE_DATE@</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_RELEASE_DATE@</translation>
     </message>
     <message>
         <source>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</translation>
     </message>
     <message>
         <source>Games</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>ألعاب</translation>
     </message>
     <message>
         <source>NAME</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>الاسم</translation>
     </message>
     <message>
         <source>tavrin-dropline - four in a row on a 5 x 5 board, for two players at one mouse</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>tavrin-dropline - أربعة في صف على لوحة 5 x 5، للاعبَين اثنين يتشاركان فأرة واحدة</translation>
     </message>
     <message>
         <source>SYNOPSIS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>الاستخدام</translation>
     </message>
     <message>
         <source>B&lt;tavrin-dropline&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;tavrin-dropline&gt;</translation>
     </message>
     <message>
         <source>DESCRIPTION</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>الوصف</translation>
     </message>
     <message>
         <source>B&lt;@DROPLINE_NAME@&gt; is a game of four in a row for two people who share one mouse and take turns.  When it starts it asks for the two players&apos; names; the first plays red, the second blue, and red moves first.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;@DROPLINE_NAME@&gt; لعبة أربعة في صف لشخصين يتشاركان فأرة واحدة ويلعبان بالتناوب.  عند بدئها تسأل عن اسمَي اللاعبَين؛ يلعب الأول بالأحمر والثاني بالأزرق، ويبدأ الأحمر.</translation>
     </message>
     <message>
         <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>انقر في أي مكان فوق عمود من اللوحة ليسقط قرص بلونك في أدنى خانة فارغة منه.  أربعة أقراص من لون واحد في صف أو عمود أو قطر تفوز: يعلن ذلك سطر الفائز، ويزيد عدد مرات فوز ذلك اللون، ولا تقبل اللوحة أقراصًا أخرى حتى تبدأ لعبة جديدة.  كل نقرة على عمود تُحتسب، حتى النقرة على عمود ممتلئ؛ وبعد 25 نقرة محتسبة تكون النقرة التالية تعادلًا، وتُفرَّغ اللوحة.</translation>
     </message>
     <message>
         <source>KEYS FOR PLAYING BY EAR</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>مفاتيح اللعب بالسمع</translation>
     </message>
     <message>
         <source>With a screen reader such as Orca the game is played by keys alone, and the screen reader says every move as it happens: who played into which column and row and who moves next, a full column, the win.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>مع قارئ شاشة مثل Orca تُلعب اللعبة بالمفاتيح وحدها، ويقول قارئ الشاشة كل حركة لحظة حدوثها: من لعب في أي عمود وأي صف ومن يلعب بعده، والعمود الممتلئ، والفوز.</translation>
     </message>
     <message>
         <source>B&lt;1 - 5&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;1 - 5&gt;</translation>
     </message>
     <message>
         <source>drop a disc into that column.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>تُسقط قرصًا في ذلك العمود.</translation>
     </message>
     <message>
         <source>B&lt;Left&gt;, B&lt;Right&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;السهم الأيسر&gt;، B&lt;السهم الأيمن&gt;</translation>
     </message>
     <message>
         <source>move over the columns and read each one, its discs from the bottom up and its free cells.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>ينتقلان بين الأعمدة ويقرآن كل عمود: أقراصه من الأسفل إلى الأعلى، وخاناته الفارغة.</translation>
     </message>
     <message>
         <source>B&lt;Return&gt;, B&lt;Enter&gt;, B&lt;Space&gt;, B&lt;Down&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;الإدخال&gt;، B&lt;إدخال لوحة الأرقام&gt;، B&lt;المسافة&gt;، B&lt;السهم السفلي&gt;</translation>
     </message>
     <message>
         <source>drop a disc into the column last read or played.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>تُسقط قرصًا في آخر عمود قُرئ أو لُعب فيه.</translation>
     </message>
     <message>
         <source>B&lt;S&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;S&gt;</translation>
     </message>
     <message>
         <source>read the score panel: names, discs in this game, games won, the winner.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>يقرأ لوحة النتائج: الأسماء، وأقراص هذه اللعبة، ومرات الفوز، والفائز.</translation>
     </message>
     <message>
         <source>B&lt;T&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;T&gt;</translation>
     </message>
     <message>
         <source>say whose turn it is, or who won.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>يقول لمن الدور، أو من فاز.</translation>
     </message>
     <message>
         <source>The about and farewell windows read the words drawn in them when they open; Return, Enter, Space or Escape press their OK or Exit button.  Nothing of this is drawn, and without a screen reader these keys only play (S and T say nothing).</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>تقرأ نافذة «حول» ونافذة الوداع الكلمات المرسومة فيهما عند فتحهما؛ وتضغط مفاتيح الإدخال والمسافة وEsc زر «حسنا» أو «خروج» فيهما.  لا يُرسم شيء من هذا على الشاشة، ودون قارئ شاشة لا تفعل هذه المفاتيح إلا اللعب (ولا يقول S وT شيئًا).</translation>
     </message>
     <message>
         <source>OPTIONS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>الخيارات</translation>
     </message>
     <message>
         <source>The game takes no options or arguments.  It reads no configuration and keeps nothing between runs.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>لا تقبل اللعبة أي خيارات أو معاملات.  ولا تقرأ أي إعدادات، ولا تحفظ شيئًا بين مرة تشغيل وأخرى.</translation>
     </message>
     <message>
         <source>SOUNDS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>الأصوات</translation>
     </message>
     <message>
         <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for every disc and button, and I&lt;complete&gt; for a win, which the game waits for (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme, then its I&lt;bell&gt; plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>ليست للعبة أصوات خاصة بها.  فهي تشغّل أصوات الأحداث من سمة الأصوات التي يحددها سطح المكتب: في KDE Plasma قيمة B&lt;Theme&gt; في المجموعة B&lt;[Sounds]&gt; من I&lt;kdeglobals&gt;، وفي غيره قيمة B&lt;theme-name&gt; في مخطط GSettings المسمى B&lt;org.gnome.desktop.sound&gt;، وإلا فسمة freedesktop (الحزمة B&lt;sound-theme-freedesktop&gt;، في I&lt;/usr/share/sounds/freedesktop&gt;).  وتُشغَّل عبر libcanberra بواسطة PulseAudio أو خدمة PulseAudio في PipeWire: الصوت I&lt;service-logout&gt; حين تصبح النافذة الرئيسية نشطة وحين تُفتح نافذة الوداع، والصوت I&lt;message&gt; لكل قرص وكل زر، والصوت I&lt;complete&gt; عند الفوز، وتنتظره اللعبة (5 ثوانٍ على الأكثر).  والصوت الذي لا تحويه السمة يؤخذ من السمة التي ترث منها، ثم من سمة freedesktop، وإلا فيُشغَّل صوت I&lt;bell&gt; منها بدلًا منه.  وحين يوقف سطح المكتب أصوات الأحداث (المفتاح B&lt;event-sounds&gt; في B&lt;org.gnome.desktop.sound&gt;)، لا تشغّل اللعبة أي صوت ولا تنتظر عند الفوز؛ وإذا أُعيد تشغيلها يُسمع الصوت التالي.  ودون خادم صوت تبقى اللعبة صامتة؛ وحين يعود الخادم تعود الأصوات.</translation>
     </message>
     <message>
         <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The close box drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt; or Ctrl+Q leave the game through a farewell window, which ends the program after ten seconds or at a click on its Exit button.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;لعبة جديدة&gt; (الزر الكبير، أو B&lt;اللعبة \(-E&lt;gt&gt; لعبة جديدة&gt; أو Ctrl+N) تفرّغ اللوحة وتسأل هل سيأتي لاعبون جدد.  B&lt;حول&gt; (الزر، أو B&lt;حول \(-E&lt;gt&gt; حول اللعبة&gt; أو F1) يعرض أسماء من صنعوا اللعبة.  مربع الإغلاق المرسوم في أعلى اليمين، أو B&lt;اللعبة \(-E&lt;gt&gt; خروج&gt; أو Ctrl+Q، يغادر اللعبة عبر نافذة وداع تُنهي البرنامج بعد عشر ثوانٍ أو عند النقر على زر الخروج فيها.  عندما يكون تركيز لوحة المفاتيح على اللوحة، تُسقط المفاتيح من 1 إلى 5 قرصًا في الأعمدة من 1 إلى 5: وهي أول خمسة مفاتيح في صف الأرقام، مع Shift أو دونه، في أي تخطيط للوحة المفاتيح، وكذلك الأرقام من 1 إلى 5 في لوحة الأرقام.</translation>
     </message>
     <message>
         <source>ENVIRONMENT</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>البيئة</translation>
     </message>
     <message>
         <source>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</translation>
     </message>
     <message>
         <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns count from 1 to 5 from left to right in every language.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>تختار لغة اللعبة ونوافذ الحوار فيها وما تقوله لقارئ الشاشة: العربية أو الصينية (المبسطة) أو الفرنسية أو الألمانية أو اليابانية أو البرتغالية (البرازيل) أو الروسية أو الإسبانية، والإنجليزية لأي لغة أخرى.  لا تنعكس اللوحة أبدًا: تُعد أعمدتها من 1 إلى 5 من اليسار إلى اليمين في كل اللغات.</translation>
     </message>
 </context>

@@ -55,162 +55,162 @@
     </message>
     <message>
         <source>TAVRIN-DROPLINE</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>TAVRIN-DROPLINE</translation>
     </message>
     <message>
         <source>@DROPLINE_RELEASE_DATE@</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_RELEASE_DATE@</translation>
     </message>
     <message>
         <source>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</translation>
     </message>
     <message>
         <source>Games</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>Juegos</translation>
     </message>
     <message>
         <source>NAME</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>NOMBRE</translation>
     </message>
     <message>
         <source>tavrin-dropline - four in a row on a 5 x 5 board, for two players at one mouse</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>tavrin-dropline - cuatro en línea en un tablero de 5 x 5, para dos jugadores con un solo ratón</translation>
     </message>
     <message>
         <source>SYNOPSIS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>SINOPSIS</translation>
     </message>
     <message>
         <source>B&lt;tavrin-dropline&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;tavrin-dropline&gt;</translation>
     </message>
     <message>
         <source>DESCRIPTION</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>DESCRIPCIÓN</translation>
     </message>
     <message>
         <source>B&lt;@DROPLINE_NAME@&gt; is a game of four in a row for two people who share one mouse and take turns.  When it starts it asks for the two players&apos; names; the first plays red, the second blue, and red moves first.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;@DROPLINE_NAME@&gt; es un juego de cuatro en línea para dos personas que comparten un ratón y juegan por turnos.  Al empezar, pide los nombres de los dos jugadores; el primero juega con las rojas, el segundo con las azules, y empiezan las rojas.</translation>
     </message>
     <message>
         <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>Haga clic en cualquier lugar sobre una columna del tablero para dejar caer una ficha de su color en la casilla libre más baja.  Cuatro fichas del mismo color en horizontal, en vertical o en diagonal ganan: la línea del ganador lo anuncia, las victorias de ese color suben en una y el tablero no admite más fichas hasta una nueva partida.  Cada clic en una columna cuenta, también uno en una columna llena; tras 25 clics contados, el siguiente clic es un empate y el tablero se vacía.</translation>
     </message>
     <message>
         <source>KEYS FOR PLAYING BY EAR</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>TECLAS PARA JUGAR DE OÍDO</translation>
     </message>
     <message>
         <source>With a screen reader such as Orca the game is played by keys alone, and the screen reader says every move as it happens: who played into which column and row and who moves next, a full column, the win.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>Con un lector de pantalla como Orca, el juego se juega solo con el teclado, y el lector de pantalla anuncia cada jugada en el momento en que ocurre: quién jugó en qué columna y fila y a quién le toca después, una columna llena, la victoria.</translation>
     </message>
     <message>
         <source>B&lt;1 - 5&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;1 - 5&gt;</translation>
     </message>
     <message>
         <source>drop a disc into that column.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>dejan caer una ficha en esa columna.</translation>
     </message>
     <message>
         <source>B&lt;Left&gt;, B&lt;Right&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;Flecha izquierda&gt;, B&lt;Flecha derecha&gt;</translation>
     </message>
     <message>
         <source>move over the columns and read each one, its discs from the bottom up and its free cells.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>recorren las columnas y leen cada una: sus fichas de abajo arriba y sus casillas libres.</translation>
     </message>
     <message>
         <source>B&lt;Return&gt;, B&lt;Enter&gt;, B&lt;Space&gt;, B&lt;Down&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;Retorno&gt;, B&lt;Intro&gt;, B&lt;Espacio&gt;, B&lt;Flecha abajo&gt;</translation>
     </message>
     <message>
         <source>drop a disc into the column last read or played.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>dejan caer una ficha en la última columna leída o jugada.</translation>
     </message>
     <message>
         <source>B&lt;S&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;S&gt;</translation>
     </message>
     <message>
         <source>read the score panel: names, discs in this game, games won, the winner.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>lee el marcador: los nombres, las fichas de esta partida, las partidas ganadas, el ganador.</translation>
     </message>
     <message>
         <source>B&lt;T&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;T&gt;</translation>
     </message>
     <message>
         <source>say whose turn it is, or who won.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>dice a quién le toca jugar, o quién ganó.</translation>
     </message>
     <message>
         <source>The about and farewell windows read the words drawn in them when they open; Return, Enter, Space or Escape press their OK or Exit button.  Nothing of this is drawn, and without a screen reader these keys only play (S and T say nothing).</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>Las ventanas de créditos y de despedida leen al abrirse las palabras dibujadas en ellas; Retorno, Intro, Espacio o Esc pulsan su botón Aceptar o Salir.  Nada de esto se muestra en pantalla, y sin lector de pantalla estas teclas solo sirven para jugar (S y T no dicen nada).</translation>
     </message>
     <message>
         <source>OPTIONS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>OPCIONES</translation>
     </message>
     <message>
         <source>The game takes no options or arguments.  It reads no configuration and keeps nothing between runs.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>El juego no admite opciones ni argumentos.  No lee ninguna configuración y no guarda nada de una ejecución a otra.</translation>
     </message>
     <message>
         <source>SOUNDS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>SONIDOS</translation>
     </message>
     <message>
         <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for every disc and button, and I&lt;complete&gt; for a win, which the game waits for (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme, then its I&lt;bell&gt; plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>El juego no trae sonidos propios.  Reproduce los sonidos de eventos del tema de sonido que indica el escritorio: en KDE Plasma, el B&lt;Theme&gt; del grupo B&lt;[Sounds]&gt; de I&lt;kdeglobals&gt;; en otros escritorios, el B&lt;theme-name&gt; del esquema de GSettings B&lt;org.gnome.desktop.sound&gt;; y si no, el tema freedesktop (paquete B&lt;sound-theme-freedesktop&gt;, en I&lt;/usr/share/sounds/freedesktop&gt;).  Se reproducen mediante libcanberra con PulseAudio o con el servicio PulseAudio de PipeWire: I&lt;service-logout&gt; cuando la ventana principal se activa y cuando se abre la ventana de despedida, I&lt;message&gt; con cada ficha y cada botón, e I&lt;complete&gt; con una victoria, que el juego espera (5 segundos como máximo).  Un sonido que falta en el tema se toma del tema del que hereda, luego del tema freedesktop, y si tampoco está, suena en su lugar I&lt;bell&gt;.  Cuando el escritorio desactiva los sonidos de eventos (la clave B&lt;event-sounds&gt; de B&lt;org.gnome.desktop.sound&gt;), el juego no reproduce ninguno y no espera en una victoria; al volver a activarlos, se oye el siguiente sonido.  Sin servidor de sonido, el juego queda en silencio; cuando el servidor vuelve, los sonidos vuelven también.</translation>
     </message>
     <message>
         <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The close box drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt; or Ctrl+Q leave the game through a farewell window, which ends the program after ten seconds or at a click on its Exit button.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;Nueva partida&gt; (el botón grande, B&lt;Juego \(-E&lt;gt&gt; Nueva partida&gt; o Ctrl+N) vacía el tablero y pregunta si llegan jugadores nuevos.  B&lt;Créditos&gt; (el botón, B&lt;Acerca de \(-E&lt;gt&gt; Créditos&gt; o F1) muestra quién hizo el juego.  La casilla de cierre dibujada arriba a la derecha, B&lt;Juego \(-E&lt;gt&gt; Salir&gt; o Ctrl+Q salen del juego por una ventana de despedida, que cierra el programa a los diez segundos o con un clic en su botón Salir.  Mientras el tablero tiene el foco del teclado, las teclas 1 a 5 dejan caer una ficha en las columnas 1 a 5: las cinco primeras teclas de la fila de números, con o sin Mayús, en cualquier distribución de teclado, y los dígitos 1 a 5 del teclado numérico.</translation>
     </message>
     <message>
         <source>ENVIRONMENT</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>ENTORNO</translation>
     </message>
     <message>
         <source>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</translation>
     </message>
     <message>
         <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns count from 1 to 5 from left to right in every language.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>eligen el idioma del juego, de sus diálogos y de lo que dice al lector de pantalla: alemán, árabe, chino (simplificado), español, francés, japonés, portugués (Brasil) o ruso, e inglés para cualquier otro.  El tablero nunca se invierte: sus columnas se cuentan de 1 a 5 de izquierda a derecha en todos los idiomas.</translation>
     </message>
 </context>

@@ -55,162 +55,162 @@
     </message>
     <message>
         <source>TAVRIN-DROPLINE</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>TAVRIN-DROPLINE</translation>
     </message>
     <message>
         <source>@DROPLINE_RELEASE_DATE@</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_RELEASE_DATE@</translation>
     </message>
     <message>
         <source>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</translation>
     </message>
     <message>
         <source>Games</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>Jogos</translation>
     </message>
     <message>
         <source>NAME</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>NOME</translation>
     </message>
     <message>
         <source>tavrin-dropline - four in a row on a 5 x 5 board, for two players at one mouse</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>tavrin-dropline - quatro em linha em um tabuleiro de 5 x 5, para dois jogadores com um só mouse</translation>
     </message>
     <message>
         <source>SYNOPSIS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>SINOPSE</translation>
     </message>
     <message>
         <source>B&lt;tavrin-dropline&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;tavrin-dropline&gt;</translation>
     </message>
     <message>
         <source>DESCRIPTION</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>DESCRIÇÃO</translation>
     </message>
     <message>
         <source>B&lt;@DROPLINE_NAME@&gt; is a game of four in a row for two people who share one mouse and take turns.  When it starts it asks for the two players&apos; names; the first plays red, the second blue, and red moves first.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;@DROPLINE_NAME@&gt; é um jogo de quatro em linha para duas pessoas que dividem um mouse e jogam alternadamente.  Ao iniciar, ele pede os nomes dos dois jogadores; o primeiro joga com as vermelhas, o segundo com as azuis, e as vermelhas começam.</translation>
     </message>
     <message>
         <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>Clique em qualquer lugar acima de uma coluna do tabuleiro para soltar uma peça da sua cor na casa livre mais baixa dela.  Quatro peças da mesma cor na horizontal, na vertical ou na diagonal vencem: a linha do vencedor anuncia a vitória, as vitórias dessa cor aumentam em uma e o tabuleiro não aceita mais peças até um novo jogo.  Todo clique em uma coluna conta, inclusive em uma coluna cheia; depois de 25 cliques contados, o clique seguinte dá empate e o tabuleiro é esvaziado.</translation>
     </message>
     <message>
         <source>KEYS FOR PLAYING BY EAR</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>TECLAS PARA JOGAR DE OUVIDO</translation>
     </message>
     <message>
         <source>With a screen reader such as Orca the game is played by keys alone, and the screen reader says every move as it happens: who played into which column and row and who moves next, a full column, the win.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>Com um leitor de tela como o Orca, o jogo é jogado só pelo teclado, e o leitor de tela anuncia cada jogada no momento em que acontece: quem jogou em qual coluna e linha e de quem é a vez, uma coluna cheia, a vitória.</translation>
     </message>
     <message>
         <source>B&lt;1 - 5&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;1 - 5&gt;</translation>
     </message>
     <message>
         <source>drop a disc into that column.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>soltam uma peça nessa coluna.</translation>
     </message>
     <message>
         <source>B&lt;Left&gt;, B&lt;Right&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;Seta para a esquerda&gt;, B&lt;Seta para a direita&gt;</translation>
     </message>
     <message>
         <source>move over the columns and read each one, its discs from the bottom up and its free cells.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>percorrem as colunas e leem cada uma: suas peças de baixo para cima e suas casas livres.</translation>
     </message>
     <message>
         <source>B&lt;Return&gt;, B&lt;Enter&gt;, B&lt;Space&gt;, B&lt;Down&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;Enter&gt;, B&lt;Enter do teclado numérico&gt;, B&lt;Espaço&gt;, B&lt;Seta para baixo&gt;</translation>
     </message>
     <message>
         <source>drop a disc into the column last read or played.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>soltam uma peça na última coluna lida ou jogada.</translation>
     </message>
     <message>
         <source>B&lt;S&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;S&gt;</translation>
     </message>
     <message>
         <source>read the score panel: names, discs in this game, games won, the winner.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>lê o placar: os nomes, as peças desta partida, as partidas vencidas, o vencedor.</translation>
     </message>
     <message>
         <source>B&lt;T&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;T&gt;</translation>
     </message>
     <message>
         <source>say whose turn it is, or who won.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>diz de quem é a vez, ou quem venceu.</translation>
     </message>
     <message>
         <source>The about and farewell windows read the words drawn in them when they open; Return, Enter, Space or Escape press their OK or Exit button.  Nothing of this is drawn, and without a screen reader these keys only play (S and T say nothing).</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>As janelas “Sobre” e de despedida leem, ao abrir, as palavras desenhadas nelas; Enter, o Enter do teclado numérico, Espaço ou Esc pressionam o botão OK ou Sair delas.  Nada disso aparece na tela, e sem leitor de tela essas teclas só servem para jogar (S e T não dizem nada).</translation>
     </message>
     <message>
         <source>OPTIONS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>OPÇÕES</translation>
     </message>
     <message>
         <source>The game takes no options or arguments.  It reads no configuration and keeps nothing between runs.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>O jogo não aceita opções nem argumentos.  Ele não lê nenhuma configuração e não guarda nada de uma execução para outra.</translation>
     </message>
     <message>
         <source>SOUNDS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>SONS</translation>
     </message>
     <message>
         <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for every disc and button, and I&lt;complete&gt; for a win, which the game waits for (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme, then its I&lt;bell&gt; plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>O jogo não traz sons próprios.  Ele toca sons de eventos do tema de sons que o ambiente de trabalho indica: no KDE Plasma, o B&lt;Theme&gt; do grupo B&lt;[Sounds]&gt; em I&lt;kdeglobals&gt;; nos outros, o B&lt;theme-name&gt; do esquema do GSettings B&lt;org.gnome.desktop.sound&gt;; e, fora isso, o tema freedesktop (pacote B&lt;sound-theme-freedesktop&gt;, em I&lt;/usr/share/sounds/freedesktop&gt;).  Eles são tocados pelo libcanberra através do PulseAudio ou do serviço PulseAudio do PipeWire: I&lt;service-logout&gt; quando a janela principal fica ativa e quando a janela de despedida se abre, I&lt;message&gt; a cada peça e a cada botão, e I&lt;complete&gt; em uma vitória, que o jogo espera terminar (no máximo 5 segundos).  Um som que falta no tema vem do tema do qual ele herda, depois do tema freedesktop, e, se ainda faltar, toca I&lt;bell&gt; no lugar dele.  Quando o ambiente de trabalho desliga os sons de eventos (a chave B&lt;event-sounds&gt; de B&lt;org.gnome.desktop.sound&gt;), o jogo não toca nenhum e não espera em uma vitória; quando são religados, o próximo som é ouvido.  Sem servidor de som, o jogo fica em silêncio; quando o servidor volta, os sons voltam também.</translation>
     </message>
     <message>
         <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The close box drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt; or Ctrl+Q leave the game through a farewell window, which ends the program after ten seconds or at a click on its Exit button.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;Novo jogo&gt; (o botão grande, B&lt;Jogo \(-E&lt;gt&gt; Novo jogo&gt; ou Ctrl+N) limpa o tabuleiro e pergunta se há novos jogadores.  B&lt;Sobre&gt; (o botão, B&lt;Sobre \(-E&lt;gt&gt; Sobre o Tavrin Dropline&gt; ou F1) mostra os créditos.  O botão de fechar desenhado no canto superior direito, B&lt;Jogo \(-E&lt;gt&gt; Sair&gt; ou Ctrl+Q saem do jogo por uma janela de despedida, que encerra o programa depois de dez segundos ou com um clique no botão Sair dela.  Enquanto o tabuleiro tem o foco do teclado, as teclas 1 a 5 soltam uma peça nas colunas 1 a 5: as cinco primeiras teclas da fileira de números, com ou sem Shift, em qualquer layout de teclado, e os dígitos 1 a 5 do teclado numérico.</translation>
     </message>
     <message>
         <source>ENVIRONMENT</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>AMBIENTE</translation>
     </message>
     <message>
         <source>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</translation>
     </message>
     <message>
         <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns count from 1 to 5 from left to right in every language.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>escolhem o idioma do jogo, das suas caixas de diálogo e do que ele diz ao leitor de tela: alemão, árabe, chinês (simplificado), espanhol, francês, japonês, português (Brasil) ou russo, e inglês para qualquer outro.  O tabuleiro nunca é espelhado: suas colunas vão de 1 a 5 da esquerda para a direita em todos os idiomas.</translation>
     </message>
 </context>

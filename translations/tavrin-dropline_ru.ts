@@ -55,162 +55,162 @@
     </message>
     <message>
         <source>TAVRIN-DROPLINE</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>TAVRIN-DROPLINE</translation>
     </message>
     <message>
         <source>@DROPLINE_RELEASE_DATE@</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_RELEASE_DATE@</translation>
     </message>
     <message>
         <source>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</translation>
     </message>
     <message>
         <source>Games</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>Игры</translation>
     </message>
     <message>
         <source>NAME</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>НАЗВАНИЕ</translation>
     </message>
     <message>
         <source>tavrin-dropline - four in a row on a 5 x 5 board, for two players at one mouse</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>tavrin-dropline - четыре в ряд на поле 5 × 5 для двух игроков с одной мышью</translation>
     </message>
     <message>
         <source>SYNOPSIS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>ОБЗОР</translation>
     </message>
     <message>
         <source>B&lt;tavrin-dropline&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;tavrin-dropline&gt;</translation>
     </message>
     <message>
         <source>DESCRIPTION</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>ОПИСАНИЕ</translation>
     </message>
     <message>
         <source>B&lt;@DROPLINE_NAME@&gt; is a game of four in a row for two people who share one mouse and take turns.  When it starts it asks for the two players&apos; names; the first plays red, the second blue, and red moves first.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;@DROPLINE_NAME@&gt; — игра «четыре в ряд» для двух человек, которые ходят по очереди, пользуясь одной мышью.  При запуске она спрашивает имена двух игроков; первый играет красными, второй — синими, первыми ходят красные.</translation>
     </message>
     <message>
         <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>Щёлкните в любом месте столбца на поле, чтобы бросить фишку своего цвета в самую нижнюю свободную клетку этого столбца.  Четыре фишки одного цвета по горизонтали, по вертикали или по диагонали побеждают: строка победителя сообщает об этом, число побед этого цвета растёт на одну, и до новой игры поле больше не принимает фишек.  Каждый щелчок по столбцу засчитывается, даже по заполненному; после 25 засчитанных щелчков следующий щелчок означает ничью, и поле очищается.</translation>
     </message>
     <message>
         <source>KEYS FOR PLAYING BY EAR</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>КЛАВИШИ ДЛЯ ИГРЫ НА СЛУХ</translation>
     </message>
     <message>
         <source>With a screen reader such as Orca the game is played by keys alone, and the screen reader says every move as it happens: who played into which column and row and who moves next, a full column, the win.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>С программой чтения с экрана, например Orca, в игру играют одной клавиатурой, а программа чтения с экрана сразу сообщает о каждом ходе: кто в какой столбец и ряд сходил и кто ходит следующим, о заполненном столбце, о победе.</translation>
     </message>
     <message>
         <source>B&lt;1 - 5&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;1 - 5&gt;</translation>
     </message>
     <message>
         <source>drop a disc into that column.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>бросают фишку в этот столбец.</translation>
     </message>
     <message>
         <source>B&lt;Left&gt;, B&lt;Right&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;Стрелка влево&gt;, B&lt;Стрелка вправо&gt;</translation>
     </message>
     <message>
         <source>move over the columns and read each one, its discs from the bottom up and its free cells.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>переходят от столбца к столбцу и зачитывают каждый: его фишки снизу вверх и свободные клетки.</translation>
     </message>
     <message>
         <source>B&lt;Return&gt;, B&lt;Enter&gt;, B&lt;Space&gt;, B&lt;Down&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;Enter&gt;, B&lt;Enter на цифровой клавиатуре&gt;, B&lt;Пробел&gt;, B&lt;Стрелка вниз&gt;</translation>
     </message>
     <message>
         <source>drop a disc into the column last read or played.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>бросают фишку в столбец, который последним зачитали или в который последним сходили.</translation>
     </message>
     <message>
         <source>B&lt;S&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;S&gt;</translation>
     </message>
     <message>
         <source>read the score panel: names, discs in this game, games won, the winner.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>зачитывает табло: имена, ходы в этой партии, выигранные партии, победителя.</translation>
     </message>
     <message>
         <source>B&lt;T&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;T&gt;</translation>
     </message>
     <message>
         <source>say whose turn it is, or who won.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>говорит, чей ход или кто победил.</translation>
     </message>
     <message>
         <source>The about and farewell windows read the words drawn in them when they open; Return, Enter, Space or Escape press their OK or Exit button.  Nothing of this is drawn, and without a screen reader these keys only play (S and T say nothing).</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>Окна «Об игре» и прощания при открытии зачитывают нарисованные в них слова; Enter, Enter на цифровой клавиатуре, Пробел или Esc нажимают их кнопку «ОК» или «Выход».  Ничего из этого не отображается на экране, а без программы чтения с экрана эти клавиши служат только для игры (S и T ничего не говорят).</translation>
     </message>
     <message>
         <source>OPTIONS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>ПАРАМЕТРЫ</translation>
     </message>
     <message>
         <source>The game takes no options or arguments.  It reads no configuration and keeps nothing between runs.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>Игра не принимает ни параметров, ни аргументов.  Она не читает никаких настроек и ничего не сохраняет между запусками.</translation>
     </message>
     <message>
         <source>SOUNDS</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>ЗВУКИ</translation>
     </message>
     <message>
         <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for every disc and button, and I&lt;complete&gt; for a win, which the game waits for (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme, then its I&lt;bell&gt; plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>У игры нет собственных звуков.  Она воспроизводит звуки событий из звуковой темы, которую указывает рабочий стол: в KDE Plasma — B&lt;Theme&gt; из группы B&lt;[Sounds]&gt; в I&lt;kdeglobals&gt;, в других средах — B&lt;theme-name&gt; из схемы GSettings B&lt;org.gnome.desktop.sound&gt;, а в остальных случаях — тему freedesktop (пакет B&lt;sound-theme-freedesktop&gt;, в I&lt;/usr/share/sounds/freedesktop&gt;).  Звуки воспроизводятся через libcanberra с помощью PulseAudio или службы PulseAudio в PipeWire: I&lt;service-logout&gt; — когда главное окно становится активным и когда открывается окно прощания, I&lt;message&gt; — при каждой фишке и каждой кнопке, I&lt;complete&gt; — при победе, причём его игра дожидается (не более 5 секунд).  Звук, которого нет в теме, берётся из темы, от которой она наследует, затем из темы freedesktop, а если его нет и там, вместо него звучит I&lt;bell&gt;.  Когда рабочий стол отключает звуки событий (ключ B&lt;event-sounds&gt; в B&lt;org.gnome.desktop.sound&gt;), игра не воспроизводит ни одного звука и не ждёт при победе; после повторного включения слышен уже следующий звук.  Без звукового сервера игра молчит; когда сервер возвращается, возвращаются и звуки.</translation>
     </message>
     <message>
         <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The close box drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt; or Ctrl+Q leave the game through a farewell window, which ends the program after ten seconds or at a click on its Exit button.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;Новая игра&gt; (большая кнопка, B&lt;Игра \(-E&lt;gt&gt; Новая игра&gt; или Ctrl+N) очищает поле и спрашивает, не пришли ли новые игроки.  B&lt;Об игре&gt; (кнопка, B&lt;Справка \(-E&lt;gt&gt; Об игре&gt; или F1) показывает авторов игры.  Нарисованная в правом верхнем углу кнопка закрытия, B&lt;Игра \(-E&lt;gt&gt; Выход&gt; или Ctrl+Q завершают игру через окно прощания, которое закрывает программу через десять секунд или по щелчку на его кнопке «Выход».  Пока поле в фокусе клавиатуры, клавиши с 1 по 5 бросают фишку в столбцы с 1 по 5: это первые пять клавиш цифрового ряда, с Shift или без, при любой раскладке клавиатуры, а также цифры с 1 по 5 на цифровой клавиатуре.</translation>
     </message>
     <message>
         <source>ENVIRONMENT</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>ОКРУЖЕНИЕ</translation>
     </message>
     <message>
         <source>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</translation>
     </message>
     <message>
         <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns count from 1 to 5 from left to right in every language.</source>
-        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, (-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>выбирают язык игры, её диалогов и того, что она говорит программе чтения с экрана: арабский, испанский, китайский (упрощённый), немецкий, португальский (Бразилия), русский, французский или японский, а для любого другого — английский.  Поле никогда не отражается зеркально: на любом языке его столбцы нумеруются от 1 до 5 слева направо.</translation>
     </message>
 </context>
