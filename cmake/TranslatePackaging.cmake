@@ -33,6 +33,13 @@ run(msgfmt --desktop "--template=${TEMPLATES}/app.desktop.in" -d "${po_dir}"
     -o "${OUTPUT}/app.desktop.in")
 run(msgfmt --xml "--template=${OUTPUT}/template.metainfo.xml" -d "${po_dir}"
     -o "${OUTPUT}/app.metainfo.xml.in")
+# The templates' notes for the translators are left out of the installed files.
+foreach(file IN ITEMS app.desktop.in app.metainfo.xml.in)
+    file(READ "${OUTPUT}/${file}" text)
+    string(REGEX REPLACE "\n#[^\n]*" "" text "${text}")
+    string(REGEX REPLACE "\n[ \t]*<!-- TRANSLATORS:[^>]*-->" "" text "${text}")
+    file(WRITE "${OUTPUT}/${file}" "${text}")
+endforeach()
 configure_file("${OUTPUT}/app.desktop.in" "${OUTPUT}/${DROPLINE_APP_ID}.desktop" @ONLY)
 configure_file("${OUTPUT}/app.metainfo.xml.in" "${OUTPUT}/${DROPLINE_APP_ID}.metainfo.xml" @ONLY)
 

@@ -10,167 +10,208 @@
     </message>
     <message>
         <source>Four in a Row</source>
+        <extracomment>Desktop entry: the kind of game, shown by menus beside the game&apos;s name: your language&apos;s usual generic name for such games, never a brand name.</extracomment>
         <translation>أربعة في صف</translation>
     </message>
     <message>
-        <source>Four in a row on a 5 x 5 board for two players at one mouse</source>
-        <translation>أربعة في صف على لوحة 5 x 5 للاعبَين اثنين يتشاركان فأرة واحدة</translation>
-    </message>
-    <message>
-        <source>four;row;discs;board;two players;</source>
-        <translation>أربعة;صف;أقراص;لوحة;لاعبان;</translation>
-    </message>
-    <message>
-        <source>Four in a row on a 5 x 5 board</source>
-        <translation>أربعة في صف على لوحة 5 x 5</translation>
-    </message>
-    <message>
         <source>@DROPLINE_MAKER@</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>@DROPLINE_MAKER@</translation>
     </message>
     <message>
         <source>A game of four in a row for two people who share one mouse and take turns. The player to move clicks a column, and a disc of that player&apos;s colour drops into the lowest empty cell of the column.</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>لعبة أربعة في صف لشخصين يتشاركان فأرة واحدة ويلعبان بالتناوب. ينقر اللاعب صاحب الدور على عمود، فيسقط قرص بلونه في أدنى خانة فارغة من ذلك العمود.</translation>
     </message>
     <message>
-        <source>Four discs of one colour in a straight line, along a row, a column or a diagonal, win the game. Every click on a column counts, and a game that runs past 25 clicks without a winner ends in a draw. The scoreboard keeps each player&apos;s name and tally.</source>
-        <translation>أربعة أقراص من لون واحد في خط مستقيم، أفقيًا أو عموديًا أو قطريًا، تفوز باللعبة. كل نقرة على عمود تُحتسب، واللعبة التي تتجاوز 25 نقرة دون فائز تنتهي بالتعادل. تحتفظ لوحة النتائج باسم كل لاعب وعدد مرات فوزه.</translation>
-    </message>
-    <message>
         <source>A game in progress, with the players&apos; names and tallies</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>لعبة جارية، مع أسماء اللاعبين وعدد مرات فوز كل منهما</translation>
     </message>
     <message>
         <source>The first release.</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>الإصدار الأول.</translation>
     </message>
     <message>
         <source>TAVRIN-DROPLINE</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>TAVRIN-DROPLINE</translation>
     </message>
     <message>
         <source>@DROPLINE_RELEASE_DATE@</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_RELEASE_DATE@</translation>
     </message>
     <message>
         <source>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</translation>
     </message>
     <message>
         <source>Games</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>ألعاب</translation>
     </message>
     <message>
         <source>NAME</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>الاسم</translation>
     </message>
     <message>
-        <source>tavrin-dropline - four in a row on a 5 x 5 board, for two players at one mouse</source>
-        <translation>tavrin-dropline - أربعة في صف على لوحة 5 x 5، للاعبَين اثنين يتشاركان فأرة واحدة</translation>
-    </message>
-    <message>
         <source>SYNOPSIS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>الاستخدام</translation>
     </message>
     <message>
         <source>B&lt;tavrin-dropline&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;tavrin-dropline&gt;</translation>
     </message>
     <message>
         <source>DESCRIPTION</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>الوصف</translation>
     </message>
     <message>
         <source>B&lt;@DROPLINE_NAME@&gt; is a game of four in a row for two people who share one mouse and take turns.  When it starts it asks for the two players&apos; names; the first plays red, the second blue, and red moves first.</source>
-        <translation>B&lt;@DROPLINE_NAME@&gt; لعبة أربعة في صف لشخصين يتشاركان فأرة واحدة ويلعبان بالتناوب.  عند بدئها تسأل عن اسمَي اللاعبَين؛ يلعب الأول بالأحمر والثاني بالأزرق، ويبدأ الأحمر.</translation>
-    </message>
-    <message>
-        <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
-        <translation>انقر في أي مكان فوق عمود من اللوحة ليسقط قرص بلونك في أدنى خانة فارغة منه.  أربعة أقراص من لون واحد في صف أو عمود أو قطر تفوز: يعلن ذلك سطر الفائز، ويزيد عدد مرات فوز ذلك اللون، ولا تقبل اللوحة أقراصًا أخرى حتى تبدأ لعبة جديدة.  كل نقرة على عمود تُحتسب، حتى النقرة على عمود ممتلئ؛ وبعد 25 نقرة محتسبة تكون النقرة التالية تعادلًا، وتُفرَّغ اللوحة.</translation>
-    </message>
-    <message>
-        <source>KEYS FOR PLAYING BY EAR</source>
-        <translation>مفاتيح اللعب بالسمع</translation>
-    </message>
-    <message>
-        <source>With a screen reader such as Orca the game is played by keys alone, and the screen reader says every move as it happens: who played into which column and row and who moves next, a full column, the win.</source>
-        <translation>مع قارئ شاشة مثل Orca تُلعب اللعبة بالمفاتيح وحدها، ويقول قارئ الشاشة كل حركة لحظة حدوثها: من لعب في أي عمود وأي صف ومن يلعب بعده، والعمود الممتلئ، والفوز.</translation>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>في B&lt;@DROPLINE_NAME@&gt; يلعب شخصان «أربعة في صف» بالتناوب، ويتشاركان فأرة واحدة.  وعند بدء اللعبة تسأل عن اسمَي اللاعبَين؛ يلعب الأول بالأحمر والثاني بالأزرق، ويبدأ الأحمر.</translation>
     </message>
     <message>
         <source>B&lt;1 - 5&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;1 - 5&gt;</translation>
     </message>
     <message>
         <source>drop a disc into that column.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>تُسقط قرصًا في ذلك العمود.</translation>
     </message>
     <message>
         <source>B&lt;Left&gt;, B&lt;Right&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;السهم الأيسر&gt;، B&lt;السهم الأيمن&gt;</translation>
     </message>
     <message>
-        <source>move over the columns and read each one, its discs from the bottom up and its free cells.</source>
-        <translation>ينتقلان بين الأعمدة ويقرآن كل عمود: أقراصه من الأسفل إلى الأعلى، وخاناته الفارغة.</translation>
-    </message>
-    <message>
         <source>B&lt;Return&gt;, B&lt;Enter&gt;, B&lt;Space&gt;, B&lt;Down&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term: Return is the Enter key of the main keyboard, Enter the one on the numeric keypad. Name them as keyboards in your language label them, and where both bear one name, say which is which.</extracomment>
         <translation>B&lt;الإدخال&gt;، B&lt;إدخال لوحة الأرقام&gt;، B&lt;المسافة&gt;، B&lt;السهم السفلي&gt;</translation>
     </message>
     <message>
         <source>drop a disc into the column last read or played.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>تُسقط قرصًا في آخر عمود قُرئ أو لُعب فيه.</translation>
     </message>
     <message>
         <source>B&lt;S&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;S&gt;</translation>
     </message>
     <message>
         <source>read the score panel: names, discs in this game, games won, the winner.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>يقرأ لوحة النتائج: الأسماء، وأقراص هذه اللعبة، ومرات الفوز، والفائز.</translation>
     </message>
     <message>
         <source>B&lt;T&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;T&gt;</translation>
     </message>
     <message>
         <source>say whose turn it is, or who won.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>يقول لمن الدور، أو من فاز.</translation>
     </message>
     <message>
-        <source>The about and farewell windows read the words drawn in them when they open; Return, Enter, Space or Escape press their OK or Exit button.  Nothing of this is drawn, and without a screen reader these keys only play (S and T say nothing).</source>
-        <translation>تقرأ نافذة «حول» ونافذة الوداع الكلمات المرسومة فيهما عند فتحهما؛ وتضغط مفاتيح الإدخال والمسافة وEsc زر «حسنا» أو «خروج» فيهما.  لا يُرسم شيء من هذا على الشاشة، ودون قارئ شاشة لا تفعل هذه المفاتيح إلا اللعب (ولا يقول S وT شيئًا).</translation>
-    </message>
-    <message>
         <source>OPTIONS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>الخيارات</translation>
     </message>
     <message>
         <source>The game takes no options or arguments.  It reads no configuration and keeps nothing between runs.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>لا تقبل اللعبة أي خيارات أو معاملات.  ولا تقرأ أي إعدادات، ولا تحفظ شيئًا بين مرة تشغيل وأخرى.</translation>
     </message>
     <message>
         <source>SOUNDS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>الأصوات</translation>
     </message>
     <message>
-        <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for every disc and button, and I&lt;complete&gt; for a win, which the game waits for (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme, then its I&lt;bell&gt; plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
-        <translation>ليست للعبة أصوات خاصة بها.  فهي تشغّل أصوات الأحداث من سمة الأصوات التي يحددها سطح المكتب: في KDE Plasma قيمة B&lt;Theme&gt; في المجموعة B&lt;[Sounds]&gt; من I&lt;kdeglobals&gt;، وفي غيره قيمة B&lt;theme-name&gt; في مخطط GSettings المسمى B&lt;org.gnome.desktop.sound&gt;، وإلا فسمة freedesktop (الحزمة B&lt;sound-theme-freedesktop&gt;، في I&lt;/usr/share/sounds/freedesktop&gt;).  وتُشغَّل عبر libcanberra بواسطة PulseAudio أو خدمة PulseAudio في PipeWire: الصوت I&lt;service-logout&gt; حين تصبح النافذة الرئيسية نشطة وحين تُفتح نافذة الوداع، والصوت I&lt;message&gt; لكل قرص وكل زر، والصوت I&lt;complete&gt; عند الفوز، وتنتظره اللعبة (5 ثوانٍ على الأكثر).  والصوت الذي لا تحويه السمة يؤخذ من السمة التي ترث منها، ثم من سمة freedesktop، وإلا فيُشغَّل صوت I&lt;bell&gt; منها بدلًا منه.  وحين يوقف سطح المكتب أصوات الأحداث (المفتاح B&lt;event-sounds&gt; في B&lt;org.gnome.desktop.sound&gt;)، لا تشغّل اللعبة أي صوت ولا تنتظر عند الفوز؛ وإذا أُعيد تشغيلها يُسمع الصوت التالي.  ودون خادم صوت تبقى اللعبة صامتة؛ وحين يعود الخادم تعود الأصوات.</translation>
-    </message>
-    <message>
-        <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The close box drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt; or Ctrl+Q leave the game through a farewell window, which ends the program after ten seconds or at a click on its Exit button.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
-        <translation>B&lt;لعبة جديدة&gt; (الزر الكبير، أو B&lt;اللعبة \(-E&lt;gt&gt; لعبة جديدة&gt; أو Ctrl+N) تفرّغ اللوحة وتسأل هل سيأتي لاعبون جدد.  B&lt;حول&gt; (الزر، أو B&lt;حول \(-E&lt;gt&gt; حول اللعبة&gt; أو F1) يعرض أسماء من صنعوا اللعبة.  مربع الإغلاق المرسوم في أعلى اليمين، أو B&lt;اللعبة \(-E&lt;gt&gt; خروج&gt; أو Ctrl+Q، يغادر اللعبة عبر نافذة وداع تُنهي البرنامج بعد عشر ثوانٍ أو عند النقر على زر الخروج فيها.  عندما يكون تركيز لوحة المفاتيح على اللوحة، تُسقط المفاتيح من 1 إلى 5 قرصًا في الأعمدة من 1 إلى 5: وهي أول خمسة مفاتيح في صف الأرقام، مع Shift أو دونه، في أي تخطيط للوحة المفاتيح، وكذلك الأرقام من 1 إلى 5 في لوحة الأرقام.</translation>
-    </message>
-    <message>
         <source>ENVIRONMENT</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>البيئة</translation>
     </message>
     <message>
         <source>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</translation>
     </message>
     <message>
-        <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns count from 1 to 5 from left to right in every language.</source>
-        <translation>تختار لغة اللعبة ونوافذ الحوار فيها وما تقوله لقارئ الشاشة: العربية أو الصينية (المبسطة) أو الفرنسية أو الألمانية أو اليابانية أو البرتغالية (البرازيل) أو الروسية أو الإسبانية، والإنجليزية لأي لغة أخرى.  لا تنعكس اللوحة أبدًا: تُعد أعمدتها من 1 إلى 5 من اليسار إلى اليمين في كل اللغات.</translation>
+        <source>Four in a row on a 5 × 5 board for two players sharing one mouse</source>
+        <extracomment>Desktop entry: a tooltip in menus and a line in software centres. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>أربعة في صف على رقعة 5 × 5 للاعبَين اثنين يتشاركان فأرة واحدة</translation>
+    </message>
+    <message>
+        <source>four in a row;4 in a row;discs;board game;two players;</source>
+        <extracomment>Desktop entry: search words, each followed by a semicolon. Rather than the English words, give those that players of your language type to find such a game: its usual generic names (never a brand name), &quot;board game&quot;, &quot;two players&quot;.</extracomment>
+        <translation>أربعة في صف;4 في صف;أقراص;لعبة لوحية;ألعاب لوحية;لاعبين;لاعبان;</translation>
+    </message>
+    <message>
+        <source>Four in a row on a 5 × 5 board</source>
+        <extracomment>AppStream metainfo: the line under the game&apos;s name in software centres. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>أربعة في صف على رقعة 5 × 5</translation>
+    </message>
+    <message>
+        <source>The player who first lines up four discs of their colour, horizontally, vertically or diagonally, wins the game. Every click on a column counts, and a game that runs past 25 clicks without a winner ends in a draw. The score panel shows both players&apos; names, their discs in the current game and the games each has won.</source>
+        <extracomment>AppStream metainfo</extracomment>
+        <translation>يفوز باللعبة أول من يصفّ أربعة أقراص من لونه في خط مستقيم، أفقيًا أو عموديًا أو قطريًا. كل نقرة على عمود تُحتسب، واللعبة التي تتجاوز 25 نقرة دون فائز تنتهي بالتعادل. وتعرض لوحة النتائج اسمَي اللاعبَين، وعدد أقراص كل منهما في اللعبة الجارية، وعدد مرات فوزه.</translation>
+    </message>
+    <message>
+        <source>tavrin-dropline - four in a row on a 5 × 5 board, for two players sharing one mouse</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph: the page&apos;s one-line description; keep &quot;tavrin-dropline - &quot; before it. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>tavrin-dropline - أربعة في صف على رقعة 5 × 5، للاعبَين اثنين يتشاركان فأرة واحدة</translation>
+    </message>
+    <message>
+        <source>To play, click a column of the board, anywhere from its top to its bottom: a disc of your colour drops into the lowest free cell of that column, and the other player moves next.  The player who first lines up four discs of their colour, horizontally, vertically or diagonally, wins the game: a line at the bottom of the score panel congratulates the winning colour, that colour&apos;s count of games won goes up by one, and the board takes no more discs until a new game.  Clicks on a full column count too: they place nothing, and the turn stays with the same player.  After 25 counted clicks, the next click ends the game in a draw: a message says so and the board is cleared.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph: a click anywhere on a column, from its top cell to its bottom one, plays into it (not above it). The score panel is the panel beside the board with the players&apos; names and counts; the winner is congratulated on its bottom line.</extracomment>
+        <translation>لتلعب، انقر على أي موضع في أحد أعمدة الرقعة، من أعلاه إلى أسفله: فيسقط قرص بلونك في أدنى خانة فارغة من ذلك العمود، وينتقل الدور إلى اللاعب الآخر.  ويفوز باللعبة أول من يصفّ أربعة أقراص من لونه أفقيًا أو عموديًا أو قطريًا: فيهنّئ سطرٌ في أسفل لوحة النتائج اللونَ الفائز، ويُضاف فوزٌ إلى رصيد ذلك اللون، ولا تقبل الرقعة أقراصًا أخرى حتى تبدأ لعبة جديدة.  والنقرات على عمود ممتلئ تُحتسب أيضًا: فهي لا تضع قرصًا، ويبقى الدور للاعب نفسه.  وبعد 25 نقرة محتسبة، تُنهي النقرة التالية اللعبة بالتعادل: فتظهر رسالة بذلك وتُفرَّغ الرقعة.</translation>
+    </message>
+    <message>
+        <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The small close button drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt;, Ctrl+Q and the window&apos;s own close button all leave the game: a farewell window shows for ten seconds, or until you click its Exit button, and then the program ends.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>B&lt;لعبة جديدة&gt; (الزر الكبير، أو B&lt;اللعبة \(E&lt;lt&gt;- لعبة جديدة&gt; أو Ctrl+N) تفرّغ الرقعة وتسأل هل سيأتي لاعبون جدد.  B&lt;حول&gt; (الزر، أو B&lt;حول \(E&lt;lt&gt;- حول اللعبة&gt; أو F1) يعرض أسماء من صنعوا اللعبة.  ويمكنك مغادرة اللعبة بالنقر على زر الإغلاق الصغير المرسوم في أعلى اليمين، أو باختيار B&lt;اللعبة \(E&lt;lt&gt;- خروج&gt;، أو بالضغط على Ctrl+Q، أو بزر إغلاق النافذة نفسها: فتظهر نافذة وداع لعشر ثوانٍ، أو حتى تنقر زر الخروج فيها، ثم ينتهي البرنامج.  وعندما تكون الرقعة في تركيز لوحة المفاتيح، تُسقط المفاتيح من 1 إلى 5 قرصًا في الأعمدة من 1 إلى 5: وهي أول خمسة مفاتيح في صف الأرقام، مع Shift أو دونه، في أي تخطيط للوحة المفاتيح، وكذلك الأرقام من 1 إلى 5 في لوحة الأرقام.</translation>
+    </message>
+    <message>
+        <source>PLAYING WITH A SCREEN READER</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <translation>اللعب باستخدام قارئ شاشة</translation>
+    </message>
+    <message>
+        <source>With a screen reader such as Orca, the game can be played with the keyboard alone, and the screen reader announces each move as it happens: who played into which column and row, who moves next, a full column, and the win.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>مع قارئ شاشة مثل Orca يمكن لعب اللعبة بلوحة المفاتيح وحدها، وينطق قارئ الشاشة كل نقلة لحظة حدوثها: من لعب في أي عمود وأي صف، ومن يلعب بعده، والعمود الممتلئ، والفوز.</translation>
+    </message>
+    <message>
+        <source>move from column to column and read out the column reached: its discs from the bottom up, then how many of its cells are free.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>ينتقلان من عمود إلى آخر ويقرآن العمود الذي يصلان إليه: أقراصه من الأسفل إلى الأعلى، ثم عدد خاناته الفارغة.</translation>
+    </message>
+    <message>
+        <source>When the about or farewell window opens, the screen reader reads out the words drawn in it; Return, Enter, Space or Escape press its button (OK or Exit).  None of this is shown on the screen, and without a screen reader none of it is heard: the keys still play, and S and T do nothing.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>عند فتح نافذة «حول» أو نافذة الوداع، يقرأ قارئ الشاشة الكلمات المرسومة فيها؛ وتضغط مفاتيح الإدخال والمسافة وEsc زرّها («حسنًا» أو «خروج»).  لا يظهر شيء من هذا على الشاشة، ودون قارئ شاشة لا يُسمع منه شيء: تبقى المفاتيح صالحة للعب، ولا يفعل المفتاحان S وT شيئًا.</translation>
+    </message>
+    <message>
+        <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns are numbered 1 to 5 from left to right in every language.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>تختار لغة اللعبة ونوافذ الحوار فيها وما تقوله لقارئ الشاشة: العربية أو الصينية (المبسطة) أو الفرنسية أو الألمانية أو اليابانية أو البرتغالية (البرازيل) أو الروسية أو الإسبانية، والإنجليزية لأي لغة أخرى.  لا تنعكس الرقعة أبدًا: تُرقَّم أعمدتها من 1 إلى 5 من اليسار إلى اليمين في كل اللغات.</translation>
+    </message>
+    <message>
+        <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for each disc dropped and each click on the main window&apos;s buttons, and I&lt;complete&gt; for a win; the game waits until that sound ends (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme; failing that, the I&lt;bell&gt; sound plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>ليست للعبة أصوات خاصة بها.  فهي تشغّل أصوات الأحداث من سمة الأصوات التي يحددها سطح المكتب: في KDE Plasma قيمة B&lt;Theme&gt; في المجموعة B&lt;[Sounds]&gt; من I&lt;kdeglobals&gt;، وفي غيره قيمة B&lt;theme-name&gt; في مخطط GSettings المسمى B&lt;org.gnome.desktop.sound&gt;، وإلا فسمة freedesktop (الحزمة B&lt;sound-theme-freedesktop&gt;، في I&lt;/usr/share/sounds/freedesktop&gt;).  وتُشغَّل عبر libcanberra بواسطة PulseAudio أو خدمة PulseAudio في PipeWire: الصوت I&lt;service-logout&gt; حين تصبح النافذة الرئيسية نشطة وحين تُفتح نافذة الوداع، والصوت I&lt;message&gt; لكل قرص يسقط ولكل نقرة على أزرار النافذة الرئيسية، والصوت I&lt;complete&gt; عند الفوز، وتنتظر اللعبة انتهاءه (5 ثوانٍ على الأكثر).  والصوت الذي لا تحويه السمة يؤخذ من السمة التي ترث منها، ثم من سمة freedesktop، وإلا فيُشغَّل الصوت I&lt;bell&gt; بدلًا منه.  وحين يوقف سطح المكتب أصوات الأحداث (المفتاح B&lt;event-sounds&gt; في B&lt;org.gnome.desktop.sound&gt;)، لا تشغّل اللعبة أي صوت ولا تنتظر عند الفوز؛ وإذا أُعيد تشغيلها يُسمع الصوت التالي.  ودون خادم صوت تبقى اللعبة صامتة؛ وحين يعود الخادم تعود الأصوات.</translation>
     </message>
 </context>
 <context>

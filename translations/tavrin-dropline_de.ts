@@ -10,167 +10,208 @@
     </message>
     <message>
         <source>Four in a Row</source>
+        <extracomment>Desktop entry: the kind of game, shown by menus beside the game&apos;s name: your language&apos;s usual generic name for such games, never a brand name.</extracomment>
         <translation>Vier in einer Reihe</translation>
     </message>
     <message>
-        <source>Four in a row on a 5 x 5 board for two players at one mouse</source>
-        <translation>Vier in einer Reihe auf einem Spielfeld mit 5 x 5 Feldern, für zwei Spieler an einer Maus</translation>
-    </message>
-    <message>
-        <source>four;row;discs;board;two players;</source>
-        <translation>vier;Reihe;Steine;Spielfeld;zwei Spieler;</translation>
-    </message>
-    <message>
-        <source>Four in a row on a 5 x 5 board</source>
-        <translation>Vier in einer Reihe auf einem Spielfeld mit 5 x 5 Feldern</translation>
-    </message>
-    <message>
         <source>@DROPLINE_MAKER@</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>@DROPLINE_MAKER@</translation>
     </message>
     <message>
         <source>A game of four in a row for two people who share one mouse and take turns. The player to move clicks a column, and a disc of that player&apos;s colour drops into the lowest empty cell of the column.</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>Ein Spiel „Vier in einer Reihe“ für zwei Personen, die sich eine Maus teilen und abwechselnd ziehen. Wer am Zug ist, klickt auf eine Spalte, und ein Stein in seiner Farbe fällt in das unterste freie Feld dieser Spalte.</translation>
     </message>
     <message>
-        <source>Four discs of one colour in a straight line, along a row, a column or a diagonal, win the game. Every click on a column counts, and a game that runs past 25 clicks without a winner ends in a draw. The scoreboard keeps each player&apos;s name and tally.</source>
-        <translation>Vier Steine einer Farbe in einer geraden Linie, waagerecht, senkrecht oder diagonal, gewinnen das Spiel. Jeder Klick auf eine Spalte zählt, und ein Spiel, das nach 25 Klicks noch keinen Sieger hat, endet unentschieden. Die Anzeigetafel hält den Namen und die Siege jedes Spielers fest.</translation>
-    </message>
-    <message>
         <source>A game in progress, with the players&apos; names and tallies</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>Ein laufendes Spiel mit den Namen und Siegen der Spieler</translation>
     </message>
     <message>
         <source>The first release.</source>
-        <translation>Die erste Veröffentlichung.</translation>
+        <extracomment>AppStream metainfo</extracomment>
+        <translation>Erste Veröffentlichung.</translation>
     </message>
     <message>
         <source>TAVRIN-DROPLINE</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>TAVRIN-DROPLINE</translation>
     </message>
     <message>
         <source>@DROPLINE_RELEASE_DATE@</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_RELEASE_DATE@</translation>
     </message>
     <message>
         <source>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</translation>
     </message>
     <message>
         <source>Games</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>Spiele</translation>
     </message>
     <message>
         <source>NAME</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>BEZEICHNUNG</translation>
     </message>
     <message>
-        <source>tavrin-dropline - four in a row on a 5 x 5 board, for two players at one mouse</source>
-        <translation>tavrin-dropline - Vier in einer Reihe auf einem Spielfeld mit 5 x 5 Feldern, für zwei Spieler an einer Maus</translation>
-    </message>
-    <message>
         <source>SYNOPSIS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>ÜBERSICHT</translation>
     </message>
     <message>
         <source>B&lt;tavrin-dropline&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;tavrin-dropline&gt;</translation>
     </message>
     <message>
         <source>DESCRIPTION</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>BESCHREIBUNG</translation>
     </message>
     <message>
         <source>B&lt;@DROPLINE_NAME@&gt; is a game of four in a row for two people who share one mouse and take turns.  When it starts it asks for the two players&apos; names; the first plays red, the second blue, and red moves first.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;@DROPLINE_NAME@&gt; ist ein Spiel „Vier in einer Reihe“ für zwei Personen, die sich eine Maus teilen und abwechselnd ziehen.  Beim Start fragt es nach den Namen der beiden Spieler; der erste spielt Rot, der zweite Blau, und Rot beginnt.</translation>
     </message>
     <message>
-        <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
-        <translation>Klicken Sie irgendwo über einer Spalte des Spielfelds, um einen Stein Ihrer Farbe in deren unterstes freies Feld fallen zu lassen.  Vier Steine einer Farbe waagerecht, senkrecht oder diagonal in einer Linie gewinnen: Die Siegerzeile meldet es, die Siege dieser Farbe steigen um eins, und das Spielfeld nimmt bis zu einem neuen Spiel keine Steine mehr an.  Jeder Klick auf eine Spalte zählt, auch einer auf eine volle Spalte; nach 25 gezählten Klicks ergibt der nächste Klick ein Unentschieden, und das Spielfeld wird geleert.</translation>
-    </message>
-    <message>
-        <source>KEYS FOR PLAYING BY EAR</source>
-        <translation>TASTEN FÜR DAS SPIELEN NACH GEHÖR</translation>
-    </message>
-    <message>
-        <source>With a screen reader such as Orca the game is played by keys alone, and the screen reader says every move as it happens: who played into which column and row and who moves next, a full column, the win.</source>
-        <translation>Mit einem Bildschirmleser wie Orca wird das Spiel allein mit Tasten gespielt, und der Bildschirmleser sagt jeden Zug an, sobald er geschieht: wer in welche Spalte und Reihe gespielt hat und wer als Nächstes am Zug ist, eine volle Spalte, den Sieg.</translation>
-    </message>
-    <message>
         <source>B&lt;1 - 5&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;1 - 5&gt;</translation>
     </message>
     <message>
         <source>drop a disc into that column.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>lassen einen Stein in diese Spalte fallen.</translation>
     </message>
     <message>
         <source>B&lt;Left&gt;, B&lt;Right&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;Pfeil links&gt;, B&lt;Pfeil rechts&gt;</translation>
     </message>
     <message>
-        <source>move over the columns and read each one, its discs from the bottom up and its free cells.</source>
-        <translation>gehen über die Spalten und lesen jede vor: ihre Steine von unten nach oben und ihre freien Felder.</translation>
-    </message>
-    <message>
         <source>B&lt;Return&gt;, B&lt;Enter&gt;, B&lt;Space&gt;, B&lt;Down&gt;</source>
-        <translation>B&lt;Eingabe&gt;, B&lt;Enter&gt;, B&lt;Leertaste&gt;, B&lt;Pfeil unten&gt;</translation>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term: Return is the Enter key of the main keyboard, Enter the one on the numeric keypad. Name them as keyboards in your language label them, and where both bear one name, say which is which.</extracomment>
+        <translation>B&lt;Eingabetaste&gt;, B&lt;Enter&gt; (Ziffernblock), B&lt;Leertaste&gt;, B&lt;Pfeil unten&gt;</translation>
     </message>
     <message>
         <source>drop a disc into the column last read or played.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>lassen einen Stein in die zuletzt vorgelesene oder gespielte Spalte fallen.</translation>
     </message>
     <message>
         <source>B&lt;S&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;S&gt;</translation>
     </message>
     <message>
         <source>read the score panel: names, discs in this game, games won, the winner.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>liest die Anzeigetafel vor: Namen, Züge in diesem Spiel, gewonnene Spiele, den Sieger.</translation>
     </message>
     <message>
         <source>B&lt;T&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;T&gt;</translation>
     </message>
     <message>
         <source>say whose turn it is, or who won.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>sagt, wer am Zug ist oder wer gewonnen hat.</translation>
     </message>
     <message>
-        <source>The about and farewell windows read the words drawn in them when they open; Return, Enter, Space or Escape press their OK or Exit button.  Nothing of this is drawn, and without a screen reader these keys only play (S and T say nothing).</source>
-        <translation>Das Info- und das Abschiedsfenster lesen beim Öffnen die Wörter vor, die in ihnen gezeichnet sind; Eingabe, Enter, Leertaste oder Esc drücken ihre Schaltfläche OK bzw. Beenden.  Nichts davon ist zu sehen, und ohne Bildschirmleser dienen diese Tasten nur dem Spielen (S und T sagen nichts).</translation>
-    </message>
-    <message>
         <source>OPTIONS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>OPTIONEN</translation>
     </message>
     <message>
         <source>The game takes no options or arguments.  It reads no configuration and keeps nothing between runs.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>Das Spiel kennt keine Optionen oder Argumente.  Es liest keine Konfiguration und behält nichts von einem Start zum nächsten.</translation>
     </message>
     <message>
         <source>SOUNDS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>KLÄNGE</translation>
     </message>
     <message>
-        <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for every disc and button, and I&lt;complete&gt; for a win, which the game waits for (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme, then its I&lt;bell&gt; plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
-        <translation>Das Spiel bringt keine eigenen Klänge mit.  Es spielt Ereignisklänge aus dem Klangthema, das die Arbeitsumgebung nennt: unter KDE Plasma das B&lt;Theme&gt; der Gruppe B&lt;[Sounds]&gt; in I&lt;kdeglobals&gt;, anderswo den B&lt;theme-name&gt; des GSettings-Schemas B&lt;org.gnome.desktop.sound&gt; und sonst das freedesktop-Thema (Paket B&lt;sound-theme-freedesktop&gt;, unter I&lt;/usr/share/sounds/freedesktop&gt;).  Abgespielt werden sie über libcanberra von PulseAudio oder dem PulseAudio-Dienst von PipeWire: I&lt;service-logout&gt;, wenn das Hauptfenster aktiv wird und wenn sich das Abschiedsfenster öffnet, I&lt;message&gt; bei jedem Stein und jeder Schaltfläche und I&lt;complete&gt; bei einem Sieg, auf den das Spiel wartet (höchstens 5 Sekunden).  Ein Klang, der dem Thema fehlt, kommt aus dem Thema, von dem es erbt, dann aus dem freedesktop-Thema, und sonst erklingt an seiner Stelle I&lt;bell&gt;.  Schaltet die Arbeitsumgebung die Ereignisklänge ab (der Schlüssel B&lt;event-sounds&gt; von B&lt;org.gnome.desktop.sound&gt;), spielt das Spiel keine und wartet bei einem Sieg nicht; sind sie wieder eingeschaltet, ist der nächste Klang zu hören.  Ohne Klangserver bleibt das Spiel stumm; kommt der Server zurück, kommen auch die Klänge zurück.</translation>
-    </message>
-    <message>
-        <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The close box drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt; or Ctrl+Q leave the game through a farewell window, which ends the program after ten seconds or at a click on its Exit button.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
-        <translation>B&lt;Neues Spiel&gt; (die große Schaltfläche, B&lt;Spiel \(-E&lt;gt&gt; Neues Spiel&gt; oder Strg+N) leert das Spielfeld und fragt, ob neue Spieler kommen.  B&lt;Info&gt; (die Schaltfläche, B&lt;Info \(-E&lt;gt&gt; Über Tavrin Dropline&gt; oder F1) zeigt, wer das Spiel gemacht hat.  Das oben rechts gezeichnete Schließfeld, B&lt;Spiel \(-E&lt;gt&gt; Beenden&gt; oder Strg+Q verlassen das Spiel über ein Abschiedsfenster, das das Programm nach zehn Sekunden oder bei einem Klick auf seine Schaltfläche Beenden schließt.  Solange das Spielfeld den Tastaturfokus hat, lassen die Tasten 1 bis 5 einen Stein in die Spalten 1 bis 5 fallen: die ersten fünf Tasten der Zahlenreihe, mit oder ohne Umschalttaste, bei jeder Tastaturbelegung, und die Ziffern 1 bis 5 des Ziffernblocks.</translation>
-    </message>
-    <message>
         <source>ENVIRONMENT</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>UMGEBUNGSVARIABLEN</translation>
     </message>
     <message>
         <source>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</translation>
     </message>
     <message>
-        <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns count from 1 to 5 from left to right in every language.</source>
-        <translation>wählen die Sprache des Spiels, seiner Dialoge und dessen, was es einem Bildschirmleser sagt: Arabisch, Chinesisch (vereinfacht), Deutsch, Französisch, Japanisch, Portugiesisch (Brasilien), Russisch oder Spanisch, und Englisch für jede andere.  Das Spielfeld wird nie gespiegelt: Seine Spalten zählen in jeder Sprache von links nach rechts von 1 bis 5.</translation>
+        <source>Four in a row on a 5 × 5 board for two players sharing one mouse</source>
+        <extracomment>Desktop entry: a tooltip in menus and a line in software centres. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>Vier in einer Reihe auf einem Spielfeld mit 5 × 5 Feldern, für zwei Spieler, die sich eine Maus teilen</translation>
+    </message>
+    <message>
+        <source>four in a row;4 in a row;discs;board game;two players;</source>
+        <extracomment>Desktop entry: search words, each followed by a semicolon. Rather than the English words, give those that players of your language type to find such a game: its usual generic names (never a brand name), &quot;board game&quot;, &quot;two players&quot;.</extracomment>
+        <translation>vier in einer Reihe;4 in einer Reihe;Steine;Spielsteine;Spielfeld;Brettspiel;zwei Spieler;</translation>
+    </message>
+    <message>
+        <source>Four in a row on a 5 × 5 board</source>
+        <extracomment>AppStream metainfo: the line under the game&apos;s name in software centres. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>Vier in einer Reihe auf einem Spielfeld mit 5 × 5 Feldern</translation>
+    </message>
+    <message>
+        <source>The player who first lines up four discs of their colour, horizontally, vertically or diagonally, wins the game. Every click on a column counts, and a game that runs past 25 clicks without a winner ends in a draw. The score panel shows both players&apos; names, their discs in the current game and the games each has won.</source>
+        <extracomment>AppStream metainfo</extracomment>
+        <translation>Wer als Erster vier Steine seiner Farbe waagerecht, senkrecht oder diagonal in eine Reihe bringt, gewinnt das Spiel. Jeder Klick auf eine Spalte zählt, und ein Spiel, das nach 25 Klicks noch keinen Sieger hat, endet unentschieden. Die Anzeigetafel zeigt die Namen beider Spieler, ihre Steine im laufenden Spiel und ihre gewonnenen Spiele.</translation>
+    </message>
+    <message>
+        <source>tavrin-dropline - four in a row on a 5 × 5 board, for two players sharing one mouse</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph: the page&apos;s one-line description; keep &quot;tavrin-dropline - &quot; before it. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>tavrin-dropline - Vier in einer Reihe auf einem Spielfeld mit 5 × 5 Feldern, für zwei Spieler, die sich eine Maus teilen</translation>
+    </message>
+    <message>
+        <source>To play, click a column of the board, anywhere from its top to its bottom: a disc of your colour drops into the lowest free cell of that column, and the other player moves next.  The player who first lines up four discs of their colour, horizontally, vertically or diagonally, wins the game: a line at the bottom of the score panel congratulates the winning colour, that colour&apos;s count of games won goes up by one, and the board takes no more discs until a new game.  Clicks on a full column count too: they place nothing, and the turn stays with the same player.  After 25 counted clicks, the next click ends the game in a draw: a message says so and the board is cleared.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph: a click anywhere on a column, from its top cell to its bottom one, plays into it (not above it). The score panel is the panel beside the board with the players&apos; names and counts; the winner is congratulated on its bottom line.</extracomment>
+        <translation>Klicken Sie zum Spielen irgendwo auf eine Spalte des Spielfelds, ob oben oder unten: Ein Stein Ihrer Farbe fällt in das unterste freie Feld dieser Spalte, und der andere Spieler ist am Zug.  Wer als Erster vier Steine seiner Farbe waagerecht, senkrecht oder diagonal in eine Reihe bringt, gewinnt das Spiel: Eine Zeile unten auf der Anzeigetafel gratuliert der Siegerfarbe, diese Farbe erhält einen Sieg mehr, und das Spielfeld nimmt bis zu einem neuen Spiel keine Steine mehr an.  Auch Klicks auf eine volle Spalte zählen: Dabei wird kein Stein gesetzt, und derselbe Spieler bleibt am Zug.  Nach 25 gezählten Klicks beendet der nächste Klick das Spiel unentschieden: Eine Meldung zeigt das an, und das Spielfeld wird geleert.</translation>
+    </message>
+    <message>
+        <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The small close button drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt;, Ctrl+Q and the window&apos;s own close button all leave the game: a farewell window shows for ten seconds, or until you click its Exit button, and then the program ends.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>B&lt;Neues Spiel&gt; (die große Schaltfläche, B&lt;Spiel \(-E&lt;gt&gt; Neues Spiel&gt; oder Strg+N) leert das Spielfeld und fragt, ob neue Spieler kommen.  B&lt;Info&gt; (die Schaltfläche, B&lt;Info \(-E&lt;gt&gt; Über Tavrin Dropline&gt; oder F1) zeigt, wer das Spiel gemacht hat.  Das kleine, oben rechts gezeichnete Schließkreuz, B&lt;Spiel \(-E&lt;gt&gt; Beenden&gt;, Strg+Q und die Schließen-Schaltfläche des Fensters selbst beenden das Spiel: Ein Abschiedsfenster erscheint für zehn Sekunden oder bis Sie auf seine Schaltfläche Beenden klicken, dann endet das Programm.  Solange das Spielfeld den Tastaturfokus hat, lassen die Tasten 1 bis 5 einen Stein in die Spalten 1 bis 5 fallen: die ersten fünf Tasten der Zahlenreihe, mit oder ohne Umschalttaste, bei jeder Tastaturbelegung, und die Ziffern 1 bis 5 des Ziffernblocks.</translation>
+    </message>
+    <message>
+        <source>PLAYING WITH A SCREEN READER</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <translation>SPIELEN MIT EINEM BILDSCHIRMLESER</translation>
+    </message>
+    <message>
+        <source>With a screen reader such as Orca, the game can be played with the keyboard alone, and the screen reader announces each move as it happens: who played into which column and row, who moves next, a full column, and the win.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>Mit einem Bildschirmleser wie Orca lässt sich das Spiel allein mit der Tastatur spielen, und der Bildschirmleser sagt jeden Zug an, sobald er geschieht: wer in welche Spalte und Reihe gespielt hat, wer als Nächstes am Zug ist, eine volle Spalte und den Sieg.</translation>
+    </message>
+    <message>
+        <source>move from column to column and read out the column reached: its discs from the bottom up, then how many of its cells are free.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>wechseln von Spalte zu Spalte und lesen die erreichte Spalte vor: ihre Steine von unten nach oben, dann wie viele ihrer Felder frei sind.</translation>
+    </message>
+    <message>
+        <source>When the about or farewell window opens, the screen reader reads out the words drawn in it; Return, Enter, Space or Escape press its button (OK or Exit).  None of this is shown on the screen, and without a screen reader none of it is heard: the keys still play, and S and T do nothing.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>Wenn sich das Info- oder das Abschiedsfenster öffnet, liest der Bildschirmleser die darin gezeichneten Wörter vor; Eingabetaste, Enter auf dem Ziffernblock, Leertaste oder Esc betätigen seine Schaltfläche (OK bzw. Beenden).  Nichts davon ist auf dem Bildschirm zu sehen, und ohne Bildschirmleser ist nichts davon zu hören: Mit den Tasten lässt sich weiterhin spielen, und S und T bewirken nichts.</translation>
+    </message>
+    <message>
+        <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns are numbered 1 to 5 from left to right in every language.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>wählen die Sprache des Spiels, seiner Dialoge und dessen, was es einem Bildschirmleser sagt: Arabisch, Chinesisch (vereinfacht), Deutsch, Französisch, Japanisch, Portugiesisch (Brasilien), Russisch oder Spanisch, und Englisch für jede andere.  Das Spielfeld wird nie gespiegelt: Seine Spalten sind in jeder Sprache von links nach rechts von 1 bis 5 nummeriert.</translation>
+    </message>
+    <message>
+        <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for each disc dropped and each click on the main window&apos;s buttons, and I&lt;complete&gt; for a win; the game waits until that sound ends (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme; failing that, the I&lt;bell&gt; sound plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>Das Spiel bringt keine eigenen Klänge mit.  Es spielt Ereignisklänge aus dem Klangthema, das die Arbeitsumgebung nennt: unter KDE Plasma das B&lt;Theme&gt; der Gruppe B&lt;[Sounds]&gt; in I&lt;kdeglobals&gt;, anderswo den B&lt;theme-name&gt; des GSettings-Schemas B&lt;org.gnome.desktop.sound&gt; und sonst das freedesktop-Thema (Paket B&lt;sound-theme-freedesktop&gt;, unter I&lt;/usr/share/sounds/freedesktop&gt;).  Abgespielt werden sie über libcanberra von PulseAudio oder dem PulseAudio-Dienst von PipeWire: I&lt;service-logout&gt;, wenn das Hauptfenster aktiv wird und wenn sich das Abschiedsfenster öffnet, I&lt;message&gt; bei jedem gesetzten Stein und jedem Klick auf die Schaltflächen des Hauptfensters und I&lt;complete&gt; bei einem Sieg; das Spiel wartet, bis dieser Klang verklungen ist (höchstens 5 Sekunden).  Ein Klang, der dem Thema fehlt, kommt aus dem Thema, von dem es erbt, dann aus dem freedesktop-Thema; fehlt er auch dort, erklingt stattdessen der Klang I&lt;bell&gt;.  Schaltet die Arbeitsumgebung die Ereignisklänge ab (der Schlüssel B&lt;event-sounds&gt; von B&lt;org.gnome.desktop.sound&gt;), spielt das Spiel keine und wartet bei einem Sieg nicht; sind sie wieder eingeschaltet, ist der nächste Klang zu hören.  Ohne Soundserver bleibt das Spiel stumm; kommt der Server zurück, kommen auch die Klänge zurück.</translation>
     </message>
 </context>
 <context>

@@ -10,167 +10,208 @@
     </message>
     <message>
         <source>Four in a Row</source>
+        <extracomment>Desktop entry: the kind of game, shown by menus beside the game&apos;s name: your language&apos;s usual generic name for such games, never a brand name.</extracomment>
         <translation>Quatre en ligne</translation>
     </message>
     <message>
-        <source>Four in a row on a 5 x 5 board for two players at one mouse</source>
-        <translation>Quatre en ligne sur un plateau de 5 x 5, pour deux joueurs et une seule souris</translation>
-    </message>
-    <message>
-        <source>four;row;discs;board;two players;</source>
-        <translation>quatre;ligne;alignement;pions;plateau;deux joueurs;</translation>
-    </message>
-    <message>
-        <source>Four in a row on a 5 x 5 board</source>
-        <translation>Quatre en ligne sur un plateau de 5 x 5</translation>
-    </message>
-    <message>
         <source>@DROPLINE_MAKER@</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>@DROPLINE_MAKER@</translation>
     </message>
     <message>
         <source>A game of four in a row for two people who share one mouse and take turns. The player to move clicks a column, and a disc of that player&apos;s colour drops into the lowest empty cell of the column.</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>Un jeu de quatre en ligne pour deux personnes qui se partagent une souris et jouent chacune à leur tour. Le joueur dont c&apos;est le tour clique sur une colonne, et un pion de sa couleur tombe dans la case vide la plus basse de la colonne.</translation>
     </message>
     <message>
-        <source>Four discs of one colour in a straight line, along a row, a column or a diagonal, win the game. Every click on a column counts, and a game that runs past 25 clicks without a winner ends in a draw. The scoreboard keeps each player&apos;s name and tally.</source>
-        <translation>Quatre pions d&apos;une même couleur alignés, en ligne, en colonne ou en diagonale, gagnent la partie. Chaque clic sur une colonne compte, et une partie qui dépasse 25 clics sans gagnant se termine par un match nul. Le tableau des scores garde le nom de chaque joueur et ses victoires.</translation>
-    </message>
-    <message>
         <source>A game in progress, with the players&apos; names and tallies</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>Une partie en cours, avec le nom des joueurs et leurs victoires</translation>
     </message>
     <message>
         <source>The first release.</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>La première version.</translation>
     </message>
     <message>
         <source>TAVRIN-DROPLINE</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>TAVRIN-DROPLINE</translation>
     </message>
     <message>
         <source>@DROPLINE_RELEASE_DATE@</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_RELEASE_DATE@</translation>
     </message>
     <message>
         <source>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</translation>
     </message>
     <message>
         <source>Games</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>Jeux</translation>
     </message>
     <message>
         <source>NAME</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>NOM</translation>
     </message>
     <message>
-        <source>tavrin-dropline - four in a row on a 5 x 5 board, for two players at one mouse</source>
-        <translation>tavrin-dropline - quatre en ligne sur un plateau de 5 x 5, pour deux joueurs et une seule souris</translation>
-    </message>
-    <message>
         <source>SYNOPSIS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>SYNOPSIS</translation>
     </message>
     <message>
         <source>B&lt;tavrin-dropline&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;tavrin-dropline&gt;</translation>
     </message>
     <message>
         <source>DESCRIPTION</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>DESCRIPTION</translation>
     </message>
     <message>
         <source>B&lt;@DROPLINE_NAME@&gt; is a game of four in a row for two people who share one mouse and take turns.  When it starts it asks for the two players&apos; names; the first plays red, the second blue, and red moves first.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;@DROPLINE_NAME@&gt; est un jeu de quatre en ligne pour deux personnes qui se partagent une souris et jouent chacune à leur tour.  Au démarrage, il demande le nom des deux joueurs ; le premier joue les rouges, le second les bleus, et les rouges commencent.</translation>
     </message>
     <message>
-        <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
-        <translation>Cliquez n&apos;importe où au-dessus d&apos;une colonne du plateau pour faire tomber un pion de votre couleur dans sa case libre la plus basse.  Quatre pions d&apos;une même couleur alignés en ligne, en colonne ou en diagonale gagnent : la ligne du gagnant l&apos;annonce, cette couleur compte une victoire de plus, et le plateau n&apos;accepte plus de pion jusqu&apos;à une nouvelle partie.  Chaque clic sur une colonne compte, même sur une colonne pleine ; après 25 clics comptés, le clic suivant donne un match nul, et le plateau est vidé.</translation>
-    </message>
-    <message>
-        <source>KEYS FOR PLAYING BY EAR</source>
-        <translation>TOUCHES POUR JOUER À L&apos;OREILLE</translation>
-    </message>
-    <message>
-        <source>With a screen reader such as Orca the game is played by keys alone, and the screen reader says every move as it happens: who played into which column and row and who moves next, a full column, the win.</source>
-        <translation>Avec un lecteur d&apos;écran comme Orca, le jeu se joue entièrement au clavier, et le lecteur d&apos;écran annonce chaque coup au moment où il se joue : qui a joué dans quelle colonne et quelle rangée et qui joue ensuite, une colonne pleine, la victoire.</translation>
-    </message>
-    <message>
         <source>B&lt;1 - 5&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;1 - 5&gt;</translation>
     </message>
     <message>
         <source>drop a disc into that column.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>font tomber un pion dans cette colonne.</translation>
     </message>
     <message>
         <source>B&lt;Left&gt;, B&lt;Right&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;Flèche gauche&gt;, B&lt;Flèche droite&gt;</translation>
     </message>
     <message>
-        <source>move over the columns and read each one, its discs from the bottom up and its free cells.</source>
-        <translation>parcourent les colonnes et lisent chacune d&apos;elles : ses pions de bas en haut et ses cases libres.</translation>
-    </message>
-    <message>
         <source>B&lt;Return&gt;, B&lt;Enter&gt;, B&lt;Space&gt;, B&lt;Down&gt;</source>
-        <translation>B&lt;Retour&gt;, B&lt;Entrée&gt;, B&lt;Espace&gt;, B&lt;Flèche bas&gt;</translation>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term: Return is the Enter key of the main keyboard, Enter the one on the numeric keypad. Name them as keyboards in your language label them, and where both bear one name, say which is which.</extracomment>
+        <translation>B&lt;Entrée&gt;, B&lt;Entrée du pavé numérique&gt;, B&lt;Espace&gt;, B&lt;Flèche bas&gt;</translation>
     </message>
     <message>
         <source>drop a disc into the column last read or played.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>font tomber un pion dans la dernière colonne lue ou jouée.</translation>
     </message>
     <message>
         <source>B&lt;S&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;S&gt;</translation>
     </message>
     <message>
         <source>read the score panel: names, discs in this game, games won, the winner.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>lit le tableau des scores : les noms, les coups de la partie, les victoires, le gagnant.</translation>
     </message>
     <message>
         <source>B&lt;T&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;T&gt;</translation>
     </message>
     <message>
         <source>say whose turn it is, or who won.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>dit à qui c&apos;est de jouer, ou qui a gagné.</translation>
     </message>
     <message>
-        <source>The about and farewell windows read the words drawn in them when they open; Return, Enter, Space or Escape press their OK or Exit button.  Nothing of this is drawn, and without a screen reader these keys only play (S and T say nothing).</source>
-        <translation>Les fenêtres « À propos » et d&apos;adieu lisent à leur ouverture les mots qui y sont dessinés ; Retour, Entrée, Espace ou Échap appuient sur leur bouton OK ou Quitter.  Rien de tout cela n&apos;est affiché, et sans lecteur d&apos;écran ces touches servent seulement à jouer (S et T ne disent rien).</translation>
-    </message>
-    <message>
         <source>OPTIONS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>OPTIONS</translation>
     </message>
     <message>
         <source>The game takes no options or arguments.  It reads no configuration and keeps nothing between runs.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>Le jeu n&apos;accepte ni option ni argument.  Il ne lit aucune configuration et ne garde rien d&apos;une exécution à l&apos;autre.</translation>
     </message>
     <message>
         <source>SOUNDS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>SONS</translation>
     </message>
     <message>
-        <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for every disc and button, and I&lt;complete&gt; for a win, which the game waits for (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme, then its I&lt;bell&gt; plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
-        <translation>Le jeu n&apos;a pas de sons à lui.  Il joue les sons d&apos;événements du thème sonore que désigne le bureau : sous KDE Plasma le B&lt;Theme&gt; du groupe B&lt;[Sounds]&gt; de I&lt;kdeglobals&gt;, ailleurs le B&lt;theme-name&gt; du schéma GSettings B&lt;org.gnome.desktop.sound&gt;, et à défaut le thème freedesktop (paquet B&lt;sound-theme-freedesktop&gt;, sous I&lt;/usr/share/sounds/freedesktop&gt;).  Ils passent par libcanberra vers PulseAudio ou le service PulseAudio de PipeWire : I&lt;service-logout&gt; quand la fenêtre principale devient active et quand la fenêtre d&apos;adieu s&apos;ouvre, I&lt;message&gt; pour chaque pion et chaque bouton, et I&lt;complete&gt; pour une victoire, que le jeu attend (5 secondes au plus).  Un son absent du thème vient du thème dont il hérite, puis du thème freedesktop, et sinon sa I&lt;bell&gt; retentit à la place.  Quand le bureau coupe les sons d&apos;événements (la clé B&lt;event-sounds&gt; de B&lt;org.gnome.desktop.sound&gt;), le jeu n&apos;en joue aucun et n&apos;attend pas à une victoire ; dès qu&apos;ils sont rétablis, le son suivant s&apos;entend.  Sans serveur de son, le jeu reste silencieux ; quand le serveur revient, les sons reviennent aussi.</translation>
-    </message>
-    <message>
-        <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The close box drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt; or Ctrl+Q leave the game through a farewell window, which ends the program after ten seconds or at a click on its Exit button.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
-        <translation>B&lt;Nouvelle partie&gt; (le grand bouton, B&lt;Jeu \(-E&lt;gt&gt; Nouvelle partie&gt; ou Ctrl+N) vide le plateau et demande si de nouveaux joueurs arrivent.  B&lt;À propos&gt; (le bouton, B&lt;À propos \(-E&lt;gt&gt; À propos&gt; ou F1) affiche les crédits.  La case de fermeture dessinée en haut à droite, B&lt;Jeu \(-E&lt;gt&gt; Quitter&gt; ou Ctrl+Q quittent le jeu par une fenêtre d&apos;adieu, qui termine le programme au bout de dix secondes ou d&apos;un clic sur son bouton Quitter.  Quand le plateau a le focus du clavier, les touches 1 à 5 font tomber un pion dans les colonnes 1 à 5 : ce sont les cinq premières touches de la rangée des chiffres, avec ou sans Maj, quelle que soit la disposition du clavier, et les chiffres 1 à 5 du pavé numérique.</translation>
-    </message>
-    <message>
         <source>ENVIRONMENT</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>ENVIRONNEMENT</translation>
     </message>
     <message>
         <source>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</translation>
     </message>
     <message>
-        <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns count from 1 to 5 from left to right in every language.</source>
-        <translation>choisissent la langue du jeu, de ses boîtes de dialogue et de ce qu&apos;il dit au lecteur d&apos;écran : allemand, arabe, chinois (simplifié), espagnol, français, japonais, portugais (Brésil) ou russe, et l&apos;anglais pour toute autre langue.  Le plateau n&apos;est jamais inversé : ses colonnes vont de 1 à 5 de gauche à droite dans toutes les langues.</translation>
+        <source>Four in a row on a 5 × 5 board for two players sharing one mouse</source>
+        <extracomment>Desktop entry: a tooltip in menus and a line in software centres. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>Quatre en ligne sur un plateau de 5 × 5, pour deux joueurs qui se partagent une souris</translation>
+    </message>
+    <message>
+        <source>four in a row;4 in a row;discs;board game;two players;</source>
+        <extracomment>Desktop entry: search words, each followed by a semicolon. Rather than the English words, give those that players of your language type to find such a game: its usual generic names (never a brand name), &quot;board game&quot;, &quot;two players&quot;.</extracomment>
+        <translation>quatre en ligne;4 en ligne;alignement;pions;jetons;grille;jeu de plateau;deux joueurs;</translation>
+    </message>
+    <message>
+        <source>Four in a row on a 5 × 5 board</source>
+        <extracomment>AppStream metainfo: the line under the game&apos;s name in software centres. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>Quatre en ligne sur un plateau de 5 × 5</translation>
+    </message>
+    <message>
+        <source>The player who first lines up four discs of their colour, horizontally, vertically or diagonally, wins the game. Every click on a column counts, and a game that runs past 25 clicks without a winner ends in a draw. The score panel shows both players&apos; names, their discs in the current game and the games each has won.</source>
+        <extracomment>AppStream metainfo</extracomment>
+        <translation>Le premier joueur qui aligne quatre pions de sa couleur, horizontalement, verticalement ou en diagonale, gagne la partie. Chaque clic sur une colonne compte, et une partie qui dépasse 25 clics sans gagnant se termine par un match nul. Le tableau des scores affiche le nom des deux joueurs, le nombre de pions que chacun a joués dans la partie en cours et ses victoires.</translation>
+    </message>
+    <message>
+        <source>tavrin-dropline - four in a row on a 5 × 5 board, for two players sharing one mouse</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph: the page&apos;s one-line description; keep &quot;tavrin-dropline - &quot; before it. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>tavrin-dropline - quatre en ligne sur un plateau de 5 × 5, pour deux joueurs qui se partagent une souris</translation>
+    </message>
+    <message>
+        <source>To play, click a column of the board, anywhere from its top to its bottom: a disc of your colour drops into the lowest free cell of that column, and the other player moves next.  The player who first lines up four discs of their colour, horizontally, vertically or diagonally, wins the game: a line at the bottom of the score panel congratulates the winning colour, that colour&apos;s count of games won goes up by one, and the board takes no more discs until a new game.  Clicks on a full column count too: they place nothing, and the turn stays with the same player.  After 25 counted clicks, the next click ends the game in a draw: a message says so and the board is cleared.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph: a click anywhere on a column, from its top cell to its bottom one, plays into it (not above it). The score panel is the panel beside the board with the players&apos; names and counts; the winner is congratulated on its bottom line.</extracomment>
+        <translation>Pour jouer, cliquez n&apos;importe où sur une colonne du plateau, en haut comme en bas : un pion de votre couleur tombe dans la case libre la plus basse de cette colonne, puis c&apos;est à l&apos;autre joueur de jouer.  Le premier joueur qui aligne quatre pions de sa couleur, horizontalement, verticalement ou en diagonale, gagne la partie : une ligne en bas du tableau des scores félicite la couleur gagnante, cette couleur compte une victoire de plus, et le plateau n&apos;accepte plus de pion jusqu&apos;à une nouvelle partie.  Les clics sur une colonne pleine comptent aussi : ils ne placent aucun pion, et le même joueur garde la main.  Après 25 clics comptés, le clic suivant met fin à la partie par un match nul : un message l&apos;annonce et le plateau est vidé.</translation>
+    </message>
+    <message>
+        <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The small close button drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt;, Ctrl+Q and the window&apos;s own close button all leave the game: a farewell window shows for ten seconds, or until you click its Exit button, and then the program ends.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>B&lt;Nouvelle partie&gt; (le grand bouton, B&lt;Jeu \(-E&lt;gt&gt; Nouvelle partie&gt; ou Ctrl+N) vide le plateau et demande si de nouveaux joueurs arrivent.  B&lt;À propos&gt; (le bouton, B&lt;À propos \(-E&lt;gt&gt; À propos&gt; ou F1) affiche les crédits.  Le petit bouton de fermeture dessiné en haut à droite, B&lt;Jeu \(-E&lt;gt&gt; Quitter&gt;, Ctrl+Q ou le bouton de fermeture de la fenêtre elle-même permettent de quitter le jeu : une fenêtre d&apos;adieu s&apos;affiche pendant dix secondes, ou jusqu&apos;à ce que vous cliquiez sur son bouton Quitter, puis le programme se ferme.  Quand le plateau a le focus du clavier, les touches 1 à 5 font tomber un pion dans les colonnes 1 à 5 : ce sont les cinq premières touches de la rangée des chiffres, avec ou sans Maj, quelle que soit la disposition du clavier, et les chiffres 1 à 5 du pavé numérique.</translation>
+    </message>
+    <message>
+        <source>PLAYING WITH A SCREEN READER</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <translation>JOUER AVEC UN LECTEUR D&apos;ÉCRAN</translation>
+    </message>
+    <message>
+        <source>With a screen reader such as Orca, the game can be played with the keyboard alone, and the screen reader announces each move as it happens: who played into which column and row, who moves next, a full column, and the win.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>Avec un lecteur d&apos;écran comme Orca, vous pouvez jouer entièrement au clavier, et le lecteur d&apos;écran annonce chaque coup au moment où il est joué : qui a joué dans quelle colonne et quelle rangée, qui joue ensuite, une colonne pleine, et la victoire.</translation>
+    </message>
+    <message>
+        <source>move from column to column and read out the column reached: its discs from the bottom up, then how many of its cells are free.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>passent d&apos;une colonne à l&apos;autre et lisent la colonne atteinte : ses pions de bas en haut, puis le nombre de ses cases libres.</translation>
+    </message>
+    <message>
+        <source>When the about or farewell window opens, the screen reader reads out the words drawn in it; Return, Enter, Space or Escape press its button (OK or Exit).  None of this is shown on the screen, and without a screen reader none of it is heard: the keys still play, and S and T do nothing.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>À l&apos;ouverture de la fenêtre « À propos » ou de la fenêtre d&apos;adieu, le lecteur d&apos;écran lit les mots qui y sont dessinés ; Entrée, Espace ou Échap actionnent son bouton (OK ou Quitter).  Rien de tout cela n&apos;apparaît à l&apos;écran ni ne s&apos;entend sans lecteur d&apos;écran : les touches permettent toujours de jouer, et S et T ne font rien.</translation>
+    </message>
+    <message>
+        <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns are numbered 1 to 5 from left to right in every language.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>choisissent la langue du jeu, de ses boîtes de dialogue et de ce qu&apos;il dit au lecteur d&apos;écran : allemand, arabe, chinois (simplifié), espagnol, français, japonais, portugais (Brésil) ou russe, et l&apos;anglais pour toute autre langue.  Le plateau n&apos;est jamais inversé : ses colonnes sont numérotées de 1 à 5 de gauche à droite dans toutes les langues.</translation>
+    </message>
+    <message>
+        <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for each disc dropped and each click on the main window&apos;s buttons, and I&lt;complete&gt; for a win; the game waits until that sound ends (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme; failing that, the I&lt;bell&gt; sound plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>Le jeu n&apos;a pas de sons à lui.  Il joue les sons d&apos;événements du thème sonore que désigne le bureau : sous KDE Plasma le B&lt;Theme&gt; du groupe B&lt;[Sounds]&gt; de I&lt;kdeglobals&gt;, ailleurs le B&lt;theme-name&gt; du schéma GSettings B&lt;org.gnome.desktop.sound&gt;, et à défaut le thème freedesktop (paquet B&lt;sound-theme-freedesktop&gt;, sous I&lt;/usr/share/sounds/freedesktop&gt;).  Ils passent par libcanberra vers PulseAudio ou le service PulseAudio de PipeWire : I&lt;service-logout&gt; quand la fenêtre principale devient active et quand la fenêtre d&apos;adieu s&apos;ouvre, I&lt;message&gt; pour chaque pion joué et chaque clic sur les boutons de la fenêtre principale, et I&lt;complete&gt; pour une victoire ; le jeu attend la fin de ce son (5 secondes au plus).  Un son absent du thème vient du thème dont celui-ci hérite, puis du thème freedesktop ; à défaut, c&apos;est le son I&lt;bell&gt; qui retentit.  Quand le bureau coupe les sons d&apos;événements (la clé B&lt;event-sounds&gt; de B&lt;org.gnome.desktop.sound&gt;), le jeu n&apos;en joue aucun et n&apos;attend pas à une victoire ; dès qu&apos;ils sont rétablis, le son suivant s&apos;entend.  Sans serveur de son, le jeu reste silencieux ; quand le serveur revient, les sons reviennent aussi.</translation>
     </message>
 </context>
 <context>

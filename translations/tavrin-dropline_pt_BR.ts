@@ -10,167 +10,208 @@
     </message>
     <message>
         <source>Four in a Row</source>
+        <extracomment>Desktop entry: the kind of game, shown by menus beside the game&apos;s name: your language&apos;s usual generic name for such games, never a brand name.</extracomment>
         <translation>Quatro em linha</translation>
     </message>
     <message>
-        <source>Four in a row on a 5 x 5 board for two players at one mouse</source>
-        <translation>Quatro em linha em um tabuleiro de 5 x 5, para dois jogadores com um só mouse</translation>
-    </message>
-    <message>
-        <source>four;row;discs;board;two players;</source>
-        <translation>quatro;linha;peças;tabuleiro;dois jogadores;</translation>
-    </message>
-    <message>
-        <source>Four in a row on a 5 x 5 board</source>
-        <translation>Quatro em linha em um tabuleiro de 5 x 5</translation>
-    </message>
-    <message>
         <source>@DROPLINE_MAKER@</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>@DROPLINE_MAKER@</translation>
     </message>
     <message>
         <source>A game of four in a row for two people who share one mouse and take turns. The player to move clicks a column, and a disc of that player&apos;s colour drops into the lowest empty cell of the column.</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>Um jogo de quatro em linha para duas pessoas que dividem um mouse e jogam alternadamente. Quem está na vez clica em uma coluna, e uma peça da sua cor cai na casa vazia mais baixa dessa coluna.</translation>
     </message>
     <message>
-        <source>Four discs of one colour in a straight line, along a row, a column or a diagonal, win the game. Every click on a column counts, and a game that runs past 25 clicks without a winner ends in a draw. The scoreboard keeps each player&apos;s name and tally.</source>
-        <translation>Quatro peças da mesma cor em linha reta, na horizontal, na vertical ou na diagonal, vencem a partida. Todo clique em uma coluna conta, e uma partida que passa de 25 cliques sem vencedor termina empatada. O placar guarda o nome de cada jogador e suas vitórias.</translation>
-    </message>
-    <message>
         <source>A game in progress, with the players&apos; names and tallies</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>Uma partida em andamento, com os nomes e as vitórias dos jogadores</translation>
     </message>
     <message>
         <source>The first release.</source>
+        <extracomment>AppStream metainfo</extracomment>
         <translation>A primeira versão.</translation>
     </message>
     <message>
         <source>TAVRIN-DROPLINE</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>TAVRIN-DROPLINE</translation>
     </message>
     <message>
         <source>@DROPLINE_RELEASE_DATE@</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_RELEASE_DATE@</translation>
     </message>
     <message>
         <source>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>@DROPLINE_NAME@ @DROPLINE_SHOWN_VERSION@</translation>
     </message>
     <message>
         <source>Games</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), page header</extracomment>
         <translation>Jogos</translation>
     </message>
     <message>
         <source>NAME</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>NOME</translation>
     </message>
     <message>
-        <source>tavrin-dropline - four in a row on a 5 x 5 board, for two players at one mouse</source>
-        <translation>tavrin-dropline - quatro em linha em um tabuleiro de 5 x 5, para dois jogadores com um só mouse</translation>
-    </message>
-    <message>
         <source>SYNOPSIS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>SINOPSE</translation>
     </message>
     <message>
         <source>B&lt;tavrin-dropline&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;tavrin-dropline&gt;</translation>
     </message>
     <message>
         <source>DESCRIPTION</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>DESCRIÇÃO</translation>
     </message>
     <message>
         <source>B&lt;@DROPLINE_NAME@&gt; is a game of four in a row for two people who share one mouse and take turns.  When it starts it asks for the two players&apos; names; the first plays red, the second blue, and red moves first.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>B&lt;@DROPLINE_NAME@&gt; é um jogo de quatro em linha para duas pessoas que dividem um mouse e jogam alternadamente.  Ao iniciar, ele pede os nomes dos dois jogadores; o primeiro joga com as vermelhas, o segundo com as azuis, e as vermelhas começam.</translation>
     </message>
     <message>
-        <source>Click anywhere over a column of the board to drop a disc of your colour into its lowest free cell.  Four discs of one colour in a row, a column or a diagonal win: the winner line says so, that colour&apos;s tally goes up and the board takes no more discs until a new game.  Every click on a column counts, also one on a full column; after 25 counted clicks the next click is a draw, and the board is cleared.</source>
-        <translation>Clique em qualquer lugar acima de uma coluna do tabuleiro para soltar uma peça da sua cor na casa livre mais baixa dela.  Quatro peças da mesma cor na horizontal, na vertical ou na diagonal vencem: a linha do vencedor anuncia a vitória, as vitórias dessa cor aumentam em uma e o tabuleiro não aceita mais peças até um novo jogo.  Todo clique em uma coluna conta, inclusive em uma coluna cheia; depois de 25 cliques contados, o clique seguinte dá empate e o tabuleiro é esvaziado.</translation>
-    </message>
-    <message>
-        <source>KEYS FOR PLAYING BY EAR</source>
-        <translation>TECLAS PARA JOGAR DE OUVIDO</translation>
-    </message>
-    <message>
-        <source>With a screen reader such as Orca the game is played by keys alone, and the screen reader says every move as it happens: who played into which column and row and who moves next, a full column, the win.</source>
-        <translation>Com um leitor de tela como o Orca, o jogo é jogado só pelo teclado, e o leitor de tela anuncia cada jogada no momento em que acontece: quem jogou em qual coluna e linha e de quem é a vez, uma coluna cheia, a vitória.</translation>
-    </message>
-    <message>
         <source>B&lt;1 - 5&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;1 - 5&gt;</translation>
     </message>
     <message>
         <source>drop a disc into that column.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>soltam uma peça nessa coluna.</translation>
     </message>
     <message>
         <source>B&lt;Left&gt;, B&lt;Right&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;Seta para a esquerda&gt;, B&lt;Seta para a direita&gt;</translation>
     </message>
     <message>
-        <source>move over the columns and read each one, its discs from the bottom up and its free cells.</source>
-        <translation>percorrem as colunas e leem cada uma: suas peças de baixo para cima e suas casas livres.</translation>
-    </message>
-    <message>
         <source>B&lt;Return&gt;, B&lt;Enter&gt;, B&lt;Space&gt;, B&lt;Down&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term: Return is the Enter key of the main keyboard, Enter the one on the numeric keypad. Name them as keyboards in your language label them, and where both bear one name, say which is which.</extracomment>
         <translation>B&lt;Enter&gt;, B&lt;Enter do teclado numérico&gt;, B&lt;Espaço&gt;, B&lt;Seta para baixo&gt;</translation>
     </message>
     <message>
         <source>drop a disc into the column last read or played.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>soltam uma peça na última coluna lida ou jogada.</translation>
     </message>
     <message>
         <source>B&lt;S&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;S&gt;</translation>
     </message>
     <message>
         <source>read the score panel: names, discs in this game, games won, the winner.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>lê o placar: os nomes, as peças desta partida, as partidas vencidas, o vencedor.</translation>
     </message>
     <message>
         <source>B&lt;T&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;T&gt;</translation>
     </message>
     <message>
         <source>say whose turn it is, or who won.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>diz de quem é a vez, ou quem venceu.</translation>
     </message>
     <message>
-        <source>The about and farewell windows read the words drawn in them when they open; Return, Enter, Space or Escape press their OK or Exit button.  Nothing of this is drawn, and without a screen reader these keys only play (S and T say nothing).</source>
-        <translation>As janelas “Sobre” e de despedida leem, ao abrir, as palavras desenhadas nelas; Enter, o Enter do teclado numérico, Espaço ou Esc pressionam o botão OK ou Sair delas.  Nada disso aparece na tela, e sem leitor de tela essas teclas só servem para jogar (S e T não dizem nada).</translation>
-    </message>
-    <message>
         <source>OPTIONS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>OPÇÕES</translation>
     </message>
     <message>
         <source>The game takes no options or arguments.  It reads no configuration and keeps nothing between runs.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
         <translation>O jogo não aceita opções nem argumentos.  Ele não lê nenhuma configuração e não guarda nada de uma execução para outra.</translation>
     </message>
     <message>
         <source>SOUNDS</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>SONS</translation>
     </message>
     <message>
-        <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for every disc and button, and I&lt;complete&gt; for a win, which the game waits for (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme, then its I&lt;bell&gt; plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
-        <translation>O jogo não traz sons próprios.  Ele toca sons de eventos do tema de sons que o ambiente de trabalho indica: no KDE Plasma, o B&lt;Theme&gt; do grupo B&lt;[Sounds]&gt; em I&lt;kdeglobals&gt;; nos outros, o B&lt;theme-name&gt; do esquema do GSettings B&lt;org.gnome.desktop.sound&gt;; e, fora isso, o tema freedesktop (pacote B&lt;sound-theme-freedesktop&gt;, em I&lt;/usr/share/sounds/freedesktop&gt;).  Eles são tocados pelo libcanberra através do PulseAudio ou do serviço PulseAudio do PipeWire: I&lt;service-logout&gt; quando a janela principal fica ativa e quando a janela de despedida se abre, I&lt;message&gt; a cada peça e a cada botão, e I&lt;complete&gt; em uma vitória, que o jogo espera terminar (no máximo 5 segundos).  Um som que falta no tema vem do tema do qual ele herda, depois do tema freedesktop, e, se ainda faltar, toca I&lt;bell&gt; no lugar dele.  Quando o ambiente de trabalho desliga os sons de eventos (a chave B&lt;event-sounds&gt; de B&lt;org.gnome.desktop.sound&gt;), o jogo não toca nenhum e não espera em uma vitória; quando são religados, o próximo som é ouvido.  Sem servidor de som, o jogo fica em silêncio; quando o servidor volta, os sons voltam também.</translation>
-    </message>
-    <message>
-        <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The close box drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt; or Ctrl+Q leave the game through a farewell window, which ends the program after ten seconds or at a click on its Exit button.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
-        <translation>B&lt;Novo jogo&gt; (o botão grande, B&lt;Jogo \(-E&lt;gt&gt; Novo jogo&gt; ou Ctrl+N) limpa o tabuleiro e pergunta se há novos jogadores.  B&lt;Sobre&gt; (o botão, B&lt;Sobre \(-E&lt;gt&gt; Sobre o Tavrin Dropline&gt; ou F1) mostra os créditos.  O botão de fechar desenhado no canto superior direito, B&lt;Jogo \(-E&lt;gt&gt; Sair&gt; ou Ctrl+Q saem do jogo por uma janela de despedida, que encerra o programa depois de dez segundos ou com um clique no botão Sair dela.  Enquanto o tabuleiro tem o foco do teclado, as teclas 1 a 5 soltam uma peça nas colunas 1 a 5: as cinco primeiras teclas da fileira de números, com ou sem Shift, em qualquer layout de teclado, e os dígitos 1 a 5 do teclado numérico.</translation>
-    </message>
-    <message>
         <source>ENVIRONMENT</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
         <translation>AMBIENTE</translation>
     </message>
     <message>
         <source>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), list entry&apos;s term</extracomment>
         <translation>B&lt;LANGUAGE&gt;, B&lt;LC_ALL&gt;, B&lt;LC_MESSAGES&gt;, B&lt;LANG&gt;</translation>
     </message>
     <message>
-        <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns count from 1 to 5 from left to right in every language.</source>
-        <translation>escolhem o idioma do jogo, das suas caixas de diálogo e do que ele diz ao leitor de tela: alemão, árabe, chinês (simplificado), espanhol, francês, japonês, português (Brasil) ou russo, e inglês para qualquer outro.  O tabuleiro nunca é espelhado: suas colunas vão de 1 a 5 da esquerda para a direita em todos os idiomas.</translation>
+        <source>Four in a row on a 5 × 5 board for two players sharing one mouse</source>
+        <extracomment>Desktop entry: a tooltip in menus and a line in software centres. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>Quatro em linha em um tabuleiro de 5 × 5, para dois jogadores que dividem um mouse</translation>
+    </message>
+    <message>
+        <source>four in a row;4 in a row;discs;board game;two players;</source>
+        <extracomment>Desktop entry: search words, each followed by a semicolon. Rather than the English words, give those that players of your language type to find such a game: its usual generic names (never a brand name), &quot;board game&quot;, &quot;two players&quot;.</extracomment>
+        <translation>quatro em linha;4 em linha;peças;tabuleiro;jogo de tabuleiro;estratégia;dois jogadores;</translation>
+    </message>
+    <message>
+        <source>Four in a row on a 5 × 5 board</source>
+        <extracomment>AppStream metainfo: the line under the game&apos;s name in software centres. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>Quatro em linha em um tabuleiro de 5 × 5</translation>
+    </message>
+    <message>
+        <source>The player who first lines up four discs of their colour, horizontally, vertically or diagonally, wins the game. Every click on a column counts, and a game that runs past 25 clicks without a winner ends in a draw. The score panel shows both players&apos; names, their discs in the current game and the games each has won.</source>
+        <extracomment>AppStream metainfo</extracomment>
+        <translation>Vence a partida quem primeiro alinhar quatro peças da sua cor na horizontal, na vertical ou na diagonal. Todo clique em uma coluna conta, e uma partida que passa de 25 cliques sem vencedor termina empatada. O placar mostra os nomes dos dois jogadores, as peças de cada um na partida atual e as partidas que cada um venceu.</translation>
+    </message>
+    <message>
+        <source>tavrin-dropline - four in a row on a 5 × 5 board, for two players sharing one mouse</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph: the page&apos;s one-line description; keep &quot;tavrin-dropline - &quot; before it. Write the board&apos;s size with the multiplication sign (5 × 5, U+00D7, spaced as your language writes it), never with the letter x.</extracomment>
+        <translation>tavrin-dropline - quatro em linha em um tabuleiro de 5 × 5, para dois jogadores que dividem um mouse</translation>
+    </message>
+    <message>
+        <source>To play, click a column of the board, anywhere from its top to its bottom: a disc of your colour drops into the lowest free cell of that column, and the other player moves next.  The player who first lines up four discs of their colour, horizontally, vertically or diagonally, wins the game: a line at the bottom of the score panel congratulates the winning colour, that colour&apos;s count of games won goes up by one, and the board takes no more discs until a new game.  Clicks on a full column count too: they place nothing, and the turn stays with the same player.  After 25 counted clicks, the next click ends the game in a draw: a message says so and the board is cleared.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph: a click anywhere on a column, from its top cell to its bottom one, plays into it (not above it). The score panel is the panel beside the board with the players&apos; names and counts; the winner is congratulated on its bottom line.</extracomment>
+        <translation>Para jogar, clique em qualquer ponto de uma coluna do tabuleiro, seja em cima ou embaixo: uma peça da sua cor cai na casa livre mais baixa dessa coluna, e a vez passa para o outro jogador.  Vence a partida quem primeiro alinhar quatro peças da sua cor na horizontal, na vertical ou na diagonal: uma mensagem na parte de baixo do placar parabeniza a cor vencedora, essa cor ganha mais uma vitória e o tabuleiro não aceita mais peças até uma nova partida.  Os cliques em uma coluna cheia também contam: não colocam nenhuma peça, e a vez continua com o mesmo jogador.  Depois de 25 cliques contados, o clique seguinte encerra a partida com um empate: um aviso informa isso e o tabuleiro é esvaziado.</translation>
+    </message>
+    <message>
+        <source>B&lt;New Game&gt; (the big button, B&lt;Game \(-E&lt;gt&gt; New&gt; or Ctrl+N) clears the board and asks whether new players are coming.  B&lt;About&gt; (the button, B&lt;About \(-E&lt;gt&gt; About&gt; or F1) shows the credits.  The small close button drawn at the top right, B&lt;Game \(-E&lt;gt&gt; Exit&gt;, Ctrl+Q and the window&apos;s own close button all leave the game: a farewell window shows for ten seconds, or until you click its Exit button, and then the program ends.  While the board has the keyboard focus, the keys 1 to 5 drop a disc into columns 1 to 5: the first five keys of the number row, shifted or not, on any keyboard layout, and the digits 1 to 5 of the keypad.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>B&lt;Novo jogo&gt; (o botão grande, B&lt;Jogo \(-E&lt;gt&gt; Novo jogo&gt; ou Ctrl+N) limpa o tabuleiro e pergunta se há novos jogadores.  B&lt;Sobre&gt; (o botão, B&lt;Sobre \(-E&lt;gt&gt; Sobre o Tavrin Dropline&gt; ou F1) mostra os créditos.  O pequeno botão de fechar desenhado no canto superior direito, B&lt;Jogo \(-E&lt;gt&gt; Sair&gt;, Ctrl+Q e o próprio botão de fechar da janela permitem sair do jogo: uma janela de despedida aparece por dez segundos, ou até você clicar no seu botão Sair, e então o programa é encerrado.  Enquanto o tabuleiro tem o foco do teclado, as teclas 1 a 5 soltam uma peça nas colunas 1 a 5: as cinco primeiras teclas da fileira de números, com ou sem Shift, em qualquer layout de teclado, e os dígitos 1 a 5 do teclado numérico.</translation>
+    </message>
+    <message>
+        <source>PLAYING WITH A SCREEN READER</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), section heading</extracomment>
+        <translation>JOGAR COM UM LEITOR DE TELA</translation>
+    </message>
+    <message>
+        <source>With a screen reader such as Orca, the game can be played with the keyboard alone, and the screen reader announces each move as it happens: who played into which column and row, who moves next, a full column, and the win.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>Com um leitor de tela como o Orca, dá para jogar só com o teclado, e o leitor de tela anuncia cada jogada no momento em que acontece: quem jogou em qual coluna e linha, de quem é a vez, uma coluna cheia e a vitória.</translation>
+    </message>
+    <message>
+        <source>move from column to column and read out the column reached: its discs from the bottom up, then how many of its cells are free.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>passam de uma coluna para outra e leem a coluna a que chegam: suas peças de baixo para cima e, depois, quantas casas ainda estão livres.</translation>
+    </message>
+    <message>
+        <source>When the about or farewell window opens, the screen reader reads out the words drawn in it; Return, Enter, Space or Escape press its button (OK or Exit).  None of this is shown on the screen, and without a screen reader none of it is heard: the keys still play, and S and T do nothing.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>Quando a janela “Sobre” ou a de despedida se abre, o leitor de tela lê as palavras desenhadas nela; Enter, o Enter do teclado numérico, Espaço ou Esc acionam o respectivo botão, OK ou Sair.  Nada disso aparece na tela, e sem leitor de tela nada disso é ouvido: as teclas continuam servindo para jogar, e S e T não fazem nada.</translation>
+    </message>
+    <message>
+        <source>choose the language of the game, its dialogs and what it says to a screen reader: Arabic, Chinese (Simplified), French, German, Japanese, Portuguese (Brazil), Russian or Spanish, and English for any other.  The board is never mirrored: its columns are numbered 1 to 5 from left to right in every language.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>escolhem o idioma do jogo, das suas caixas de diálogo e do que ele diz ao leitor de tela: alemão, árabe, chinês (simplificado), espanhol, francês, japonês, português (Brasil) ou russo, e inglês para qualquer outro.  O tabuleiro nunca é espelhado: suas colunas são numeradas de 1 a 5 da esquerda para a direita em todos os idiomas.</translation>
+    </message>
+    <message>
+        <source>The game carries no sounds of its own.  It plays event sounds from the sound theme the desktop names: on KDE Plasma the B&lt;Theme&gt; of the B&lt;[Sounds]&gt; group in I&lt;kdeglobals&gt;, elsewhere the B&lt;theme-name&gt; of the GSettings schema B&lt;org.gnome.desktop.sound&gt;, and otherwise the freedesktop theme (package B&lt;sound-theme-freedesktop&gt;, under I&lt;/usr/share/sounds/freedesktop&gt;).  They are played through libcanberra by PulseAudio or PipeWire&apos;s PulseAudio service: I&lt;service-logout&gt; when the main window becomes active and when the farewell window opens, I&lt;message&gt; for each disc dropped and each click on the main window&apos;s buttons, and I&lt;complete&gt; for a win; the game waits until that sound ends (5 seconds at most).  A sound the theme lacks comes from the theme it inherits, then from the freedesktop theme; failing that, the I&lt;bell&gt; sound plays instead.  When the desktop switches event sounds off (the B&lt;event-sounds&gt; key of B&lt;org.gnome.desktop.sound&gt;), the game plays none and does not wait at a win; switched on again, the next sound is heard.  Without a sound server the game stays silent; when the server comes back, so do the sounds.</source>
+        <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
+        <translation>O jogo não traz sons próprios.  Ele toca sons de eventos do tema de sons que o ambiente de trabalho indica: no KDE Plasma, o B&lt;Theme&gt; do grupo B&lt;[Sounds]&gt; em I&lt;kdeglobals&gt;; nos outros, o B&lt;theme-name&gt; do esquema do GSettings B&lt;org.gnome.desktop.sound&gt;; e, fora isso, o tema freedesktop (pacote B&lt;sound-theme-freedesktop&gt;, em I&lt;/usr/share/sounds/freedesktop&gt;).  Eles são tocados pelo libcanberra através do PulseAudio ou do serviço PulseAudio do PipeWire: I&lt;service-logout&gt; quando a janela principal fica ativa e quando a janela de despedida se abre, I&lt;message&gt; a cada peça jogada e a cada clique nos botões da janela principal, e I&lt;complete&gt; em uma vitória; o jogo espera esse som terminar (no máximo 5 segundos).  Um som que falta no tema vem do tema do qual ele herda, depois do tema freedesktop e, se ainda faltar, toca no lugar dele o som I&lt;bell&gt;.  Quando o ambiente de trabalho desliga os sons de eventos (a chave B&lt;event-sounds&gt; de B&lt;org.gnome.desktop.sound&gt;), o jogo não toca nenhum e não espera em uma vitória; quando são religados, o próximo som é ouvido.  Sem servidor de som, o jogo fica em silêncio; quando o servidor volta, os sons voltam também.</translation>
     </message>
 </context>
 <context>
