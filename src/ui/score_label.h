@@ -7,8 +7,8 @@
 namespace dropline::ui {
 
 // A transparent, left-aligned label on the score panel: one line of plain
-// text that never wraps or grows and is cut off at its right edge. Control
-// characters are shown as visible symbols so every text stays on its line.
+// text (see one_line.h) that never wraps or grows and is cut off at its right
+// edge.
 // A screen reader hears what the label shows after the words the artwork
 // draws beside it ("Step, red: 4").
 class ScoreLabel : public QLabel {
@@ -20,9 +20,6 @@ public:
     // "Step, red".
     void display(const QString &spokenTitle, const QString &value);
     void setColour(const QColor &colour);
-
-    // The text as it is shown for a value.
-    static QString displayText(const QString &value);
 
 private:
     void keepTopsInSight(const QString &shown);

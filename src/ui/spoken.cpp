@@ -5,7 +5,7 @@
 
 #include "game/game.h"
 #include "game/texts.h"
-#include "score_label.h"
+#include "one_line.h"
 
 namespace dropline::ui::spoken {
 
@@ -165,8 +165,7 @@ QString scoreboard(const Game &game) {
     for (const Colour colour : {Colour::Red, Colour::Blue}) {
         const Player &shown = game.player(colour);
         const char *title = colour == Colour::Red ? kPlayer1 : kPlayer2;
-        lines << scoreName(scoreTitle(title, colour),
-                           ScoreLabel::displayText(QString::fromStdString(shown.name)))
+        lines << scoreName(scoreTitle(title, colour), oneLine(QString::fromStdString(shown.name)))
               << scoreName(scoreTitle(kStep, colour), number(shown.steps))
               << scoreName(scoreTitle(kWinned, colour), number(shown.wins));
     }
