@@ -32,22 +32,12 @@ void KeyFocus::standIn(QWidget *window) {
     if (standIn_ == window) {
         return;
     }
-    if (standIn_) {
-        disconnect(standIn_, nullptr, this, nullptr);
-    }
     standIn_ = window;
     from_ = QGuiApplication::focusWindow();
     // Qt hands every key of the program's windows, and every shortcut's
     // first say, to the widget that grabs the keyboard. (No desktop grab
     // comes with it on Wayland, where the keys still go to the focus window.)
     window->grabKeyboard();
-    // Deleted while shown, it is hidden first; this is the fallback.
-    connect(window, &QObject::destroyed, this, [this] {
-        standIn_ = nullptr;
-        from_ = nullptr;
-        qApp->removeEventFilter(this);
-        emit windowChanged(this->window());
-    });
     qApp->installEventFilter(this);
     emit windowChanged(this->window());
 }
@@ -86,8 +76,7 @@ void KeyFocus::endStandIn() {
     standIn_ = nullptr;
     from_ = nullptr;
     qApp->removeEventFilter(this);
-    disconnect(window, nullptr, this, nullptr);
-    if (QWidget::keyboardGrabber() == window) {
+    if (window && QWidget::keyboardGrabber() == window) {
         window->releaseKeyboard();
     }
     emit windowChanged(this->window());

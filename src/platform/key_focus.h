@@ -43,7 +43,7 @@ private:
     void focusWindowChanged(QWindow *focus);
     void endStandIn();
 
-    QWidget *standIn_ = nullptr;
+    QPointer<QWidget> standIn_;
     // The desktop's focus window when the stand-in took the keys.
     QPointer<QWindow> from_;
 };
