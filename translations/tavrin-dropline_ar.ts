@@ -218,7 +218,7 @@
     <name>AboutMenu</name>
     <message>
         <source>&amp;About</source>
-        <extracomment>Opens the credits.</extracomment>
+        <extracomment>Opens the credits (F1); &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>&amp;حول اللعبة</translation>
     </message>
 </context>
@@ -250,12 +250,12 @@
     <message>
         <source>OK</source>
         <extracomment>The button that closes the credits.</extracomment>
-        <translation>حسنا</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>Thank you for playing Tavrin Dropline!</source>
         <extracomment>Farewell, first line.</extracomment>
-        <translation>شكرا لأنكم لعبتم Tavrin Dropline!</translation>
+        <translation>شكرًا لكم على لعب Tavrin Dropline!</translation>
     </message>
     <message>
         <source>Visit us at tavrin-dropline.example.org</source>
@@ -265,7 +265,7 @@
     <message>
         <source>More games are on their way.</source>
         <extracomment>Farewell, third line.</extracomment>
-        <translation>المزيد من الألعاب في الطريق.</translation>
+        <translation>ألعاب جديدة قادمة قريبًا.</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -290,32 +290,34 @@
     <message>
         <source>Player 1 :</source>
         <extracomment>Score panel: the red player, whose name follows.</extracomment>
-        <translation>اللاعب 1:</translation>
+        <translation>اللاعب 1</translation>
     </message>
     <message>
         <source>Step :</source>
         <extracomment>Score panel: how many discs this colour has placed in this game.</extracomment>
-        <translation>النقلات:</translation>
+        <translation>النقلات</translation>
     </message>
     <message>
         <source>Winned :</source>
         <extracomment>Score panel: how many games this colour has won.</extracomment>
-        <translation>الفوز:</translation>
+        <translation>مرات الفوز</translation>
     </message>
     <message>
         <source>Player 2 :</source>
         <extracomment>Score panel: the blue player, whose name follows.</extracomment>
-        <translation>اللاعب 2:</translation>
+        <translation>اللاعب 2</translation>
     </message>
 </context>
 <context>
     <name>GameMenu</name>
     <message>
         <source>&amp;New</source>
+        <extracomment>Starts a new game (Ctrl+N), as the big drawn button does; &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>لعبة &amp;جديدة</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>Leaves the game through its farewell window (Ctrl+Q); &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>&amp;خروج</translation>
     </message>
 </context>
@@ -323,10 +325,12 @@
     <name>MenuBar</name>
     <message>
         <source>&amp;Game</source>
-        <translation>اللعب&amp;ة</translation>
+        <extracomment>The menu of the game&apos;s commands; &quot;&amp;&quot; marks its access key (Alt+G).</extracomment>
+        <translation>&amp;لعبة</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>The menu that holds the credits; &quot;&amp;&quot; marks its access key (Alt+A).</extracomment>
         <translation>&amp;حول</translation>
     </message>
 </context>
@@ -335,12 +339,12 @@
     <message>
         <source> Congratulations!! Red Player Wins </source>
         <extracomment>The winner line when red has four in a row. Keep the blank at each end.</extracomment>
-        <translation> تهانينا!! فاز صاحب القطع الحمراء </translation>
+        <translation> تهانينا!! فاز اللاعب الأحمر </translation>
     </message>
     <message>
         <source> Congratulations!! Blue Player Wins </source>
         <extracomment>The winner line when blue has four in a row. Keep the blank at each end.</extracomment>
-        <translation> تهانينا!! فاز صاحب القطع الزرقاء </translation>
+        <translation> تهانينا!! فاز اللاعب الأزرق </translation>
     </message>
     <message>
         <source> Both of you have reached a draw, Play a new game</source>
@@ -367,12 +371,12 @@
     </message>
     <message>
         <source> New players? [enter y for YES  &amp;  n for NO]</source>
-        <extracomment>Asked by every new game. Name the same letter as the answer &quot;y&quot; below.</extracomment>
-        <translation> لاعبون جدد؟ [اكتب ن للإجابة بنعم  &amp;  ل للإجابة بلا]</translation>
+        <extracomment>Asked by every new game. Say what to type for yes (the answer &quot;y&quot; below) and for no, in your language&apos;s own punctuation. Keep the leading blank.</extracomment>
+        <translation> لاعبون جدد؟ [اكتب «ن» للإجابة بنعم، أو «ل» للإجابة بلا]</translation>
     </message>
     <message>
         <source>y</source>
-        <extracomment>The answer to the new-players question that brings new players: one letter, the one the question names. &quot;y&quot; is accepted as well.</extracomment>
+        <extracomment>The answers to the new-players question that bring new players, separated by a blank: the language&apos;s yes-letter or yes-word, as the question names them first (a word typed with an input method, such as 是, is welcome). &quot;y&quot; is accepted as well, and a letter typed full-width counts as itself.</extracomment>
         <translation>ن</translation>
     </message>
     <message>
@@ -411,29 +415,24 @@
         <translation> </translation>
     </message>
     <message>
-        <source>red</source>
-        <translation>أحمر</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>أزرق</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A score label: its title, then what it shows: &quot;Step, red: 4&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>Column %1: empty</source>
+        <extracomment>A column without discs, as it is read: &quot;Column 3: empty&quot;.</extracomment>
         <translation>العمود %1: فارغ</translation>
     </message>
     <message>
         <source>full</source>
+        <extracomment>A column without free cells, after its discs: &quot;Column 5: red, blue, red, blue, red; full&quot;.</extracomment>
         <translation>ممتلئ</translation>
     </message>
     <message numerus="yes">
         <source>%n free</source>
         <comment>empty cells of a column</comment>
+        <extracomment>A column&apos;s free cells (1 to 4), after its discs: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
         <translation>
             <numerusform>لا خانات فارغة</numerusform>
             <numerusform>خانة فارغة واحدة</numerusform>
@@ -450,15 +449,17 @@
     </message>
     <message>
         <source>, </source>
-        <extracomment>Between the colours of a column&apos;s discs.</extracomment>
+        <extracomment>Between the colours of a column&apos;s discs: &quot;red, blue&quot;.</extracomment>
         <translation>، </translation>
     </message>
     <message>
         <source>red disc, column %1, row %2</source>
+        <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
         <translation>قرص أحمر، العمود %1، الصف %2</translation>
     </message>
     <message>
         <source>blue disc, column %1, row %2</source>
+        <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
         <translation>قرص أزرق، العمود %1، الصف %2</translation>
     </message>
     <message>
@@ -468,11 +469,12 @@
     </message>
     <message>
         <source>%1, to move.</source>
+        <extracomment>Whose turn it is now: &quot;Blue, Bob, to move.&quot;</extracomment>
         <translation>%1، دورك.</translation>
     </message>
     <message>
         <source>Column %1 is full. %2, still to move.</source>
-        <extracomment>A click on a full column places nothing; the same player moves.</extracomment>
+        <extracomment>A click on a full column places nothing; the same player is still to move: &quot;Column 5 is full. Blue, Bob, still to move.&quot;</extracomment>
         <translation>العمود %1 ممتلئ. %2، ما زال دورك.</translation>
     </message>
     <message>
@@ -493,7 +495,7 @@
     <message>
         <source>OK</source>
         <extracomment>The button that closes the credits.</extracomment>
-        <translation>حسنا</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>Player 1</source>
@@ -513,7 +515,7 @@
     <message>
         <source>Winned</source>
         <extracomment>As drawn on the score panel, without its colon: the games won.</extracomment>
-        <translation>الفوز</translation>
+        <translation>مرات الفوز</translation>
     </message>
     <message>
         <source>Winner</source>
@@ -524,6 +526,42 @@
         <source>Board</source>
         <extracomment>The board, as a screen reader names it.</extracomment>
         <translation>لوحة اللعب</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>a player</comment>
+        <extracomment>A player, named by the colour of their discs; begins a sentence: &quot;Red, Ann: column 3, row 1.&quot;</extracomment>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>a player</comment>
+        <extracomment>A player, named by the colour of their discs; begins a sentence: &quot;Blue, Bob, to move.&quot;</extracomment>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>a disc in a column</comment>
+        <extracomment>A disc, as a column&apos;s discs are read from the bottom up: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>a disc in a column</comment>
+        <extracomment>A disc, as a column&apos;s discs are read from the bottom up: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>score values</comment>
+        <extracomment>The colour of the score panel&apos;s values, after the word drawn beside them: &quot;Step, red: 4&quot;.</extracomment>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>score values</comment>
+        <extracomment>The colour of the score panel&apos;s values, after the word drawn beside them: &quot;Step, blue: 3&quot;.</extracomment>
+        <translation>أزرق</translation>
     </message>
 </context>
 </TS>

@@ -218,7 +218,7 @@
     <name>AboutMenu</name>
     <message>
         <source>&amp;About</source>
-        <extracomment>Opens the credits.</extracomment>
+        <extracomment>Opens the credits (F1); &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>À &amp;propos</translation>
     </message>
 </context>
@@ -235,12 +235,12 @@
     <message>
         <source>Programming: the Tavrin Dropline developers</source>
         <extracomment>Credits: who wrote the game.</extracomment>
-        <translation>Programmation&#xa0;: les développeurs de Tavrin Dropline</translation>
+        <translation>Programmation&#xa0;: l&apos;équipe de Tavrin Dropline</translation>
     </message>
     <message>
         <source>Artwork: the Tavrin Dropline developers</source>
         <extracomment>Credits: who drew the pictures.</extracomment>
-        <translation>Graphismes&#xa0;: les développeurs de Tavrin Dropline</translation>
+        <translation>Graphismes&#xa0;: l&apos;équipe de Tavrin Dropline</translation>
     </message>
     <message>
         <source>tavrin-dropline.example.org</source>
@@ -260,12 +260,12 @@
     <message>
         <source>Visit us at tavrin-dropline.example.org</source>
         <extracomment>Farewell, second line: an invitation to the web site.</extracomment>
-        <translation>Rendez-nous visite sur tavrin-dropline.example.org</translation>
+        <translation>Retrouvez-nous sur tavrin-dropline.example.org</translation>
     </message>
     <message>
         <source>More games are on their way.</source>
         <extracomment>Farewell, third line.</extracomment>
-        <translation>D&apos;autres jeux sont en route.</translation>
+        <translation>D&apos;autres jeux arrivent bientôt.</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -312,10 +312,12 @@
     <name>GameMenu</name>
     <message>
         <source>&amp;New</source>
+        <extracomment>Starts a new game (Ctrl+N), as the big drawn button does; &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>Leaves the game through its farewell window (Ctrl+Q); &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>&amp;Quitter</translation>
     </message>
 </context>
@@ -323,10 +325,12 @@
     <name>MenuBar</name>
     <message>
         <source>&amp;Game</source>
+        <extracomment>The menu of the game&apos;s commands; &quot;&amp;&quot; marks its access key (Alt+G).</extracomment>
         <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>The menu that holds the credits; &quot;&amp;&quot; marks its access key (Alt+A).</extracomment>
         <translation>À &amp;propos</translation>
     </message>
 </context>
@@ -345,7 +349,7 @@
     <message>
         <source> Both of you have reached a draw, Play a new game</source>
         <extracomment>The message of a drawn game. Keep the leading blank.</extracomment>
-        <translation> Match nul pour vous deux, jouez une nouvelle partie</translation>
+        <translation> Match nul entre vous deux&#xa0;! Jouez une nouvelle partie</translation>
     </message>
 </context>
 <context>
@@ -367,12 +371,12 @@
     </message>
     <message>
         <source> New players? [enter y for YES  &amp;  n for NO]</source>
-        <extracomment>Asked by every new game. Name the same letter as the answer &quot;y&quot; below.</extracomment>
+        <extracomment>Asked by every new game. Say what to type for yes (the answer &quot;y&quot; below) and for no, in your language&apos;s own punctuation. Keep the leading blank.</extracomment>
         <translation> Nouveaux joueurs&#xa0;? [tapez o pour OUI  &amp;  n pour NON]</translation>
     </message>
     <message>
         <source>y</source>
-        <extracomment>The answer to the new-players question that brings new players: one letter, the one the question names. &quot;y&quot; is accepted as well.</extracomment>
+        <extracomment>The answers to the new-players question that bring new players, separated by a blank: the language&apos;s yes-letter or yes-word, as the question names them first (a word typed with an input method, such as 是, is welcome). &quot;y&quot; is accepted as well, and a letter typed full-width counts as itself.</extracomment>
         <translation>o</translation>
     </message>
     <message>
@@ -411,29 +415,24 @@
         <translation> </translation>
     </message>
     <message>
-        <source>red</source>
-        <translation>rouge</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>bleu</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A score label: its title, then what it shows: &quot;Step, red: 4&quot;.</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Column %1: empty</source>
+        <extracomment>A column without discs, as it is read: &quot;Column 3: empty&quot;.</extracomment>
         <translation>Colonne %1&#xa0;: vide</translation>
     </message>
     <message>
         <source>full</source>
+        <extracomment>A column without free cells, after its discs: &quot;Column 5: red, blue, red, blue, red; full&quot;.</extracomment>
         <translation>pleine</translation>
     </message>
     <message numerus="yes">
         <source>%n free</source>
         <comment>empty cells of a column</comment>
+        <extracomment>A column&apos;s free cells (1 to 4), after its discs: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
         <translation>
             <numerusform>%n case libre</numerusform>
             <numerusform>%n cases libres</numerusform>
@@ -446,15 +445,17 @@
     </message>
     <message>
         <source>, </source>
-        <extracomment>Between the colours of a column&apos;s discs.</extracomment>
+        <extracomment>Between the colours of a column&apos;s discs: &quot;red, blue&quot;.</extracomment>
         <translation>, </translation>
     </message>
     <message>
         <source>red disc, column %1, row %2</source>
+        <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
         <translation>pion rouge, colonne %1, rangée %2</translation>
     </message>
     <message>
         <source>blue disc, column %1, row %2</source>
+        <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
         <translation>pion bleu, colonne %1, rangée %2</translation>
     </message>
     <message>
@@ -464,12 +465,13 @@
     </message>
     <message>
         <source>%1, to move.</source>
+        <extracomment>Whose turn it is now: &quot;Blue, Bob, to move.&quot;</extracomment>
         <translation>%1, à vous de jouer.</translation>
     </message>
     <message>
         <source>Column %1 is full. %2, still to move.</source>
-        <extracomment>A click on a full column places nothing; the same player moves.</extracomment>
-        <translation>La colonne %1 est pleine. %2, toujours à vous de jouer.</translation>
+        <extracomment>A click on a full column places nothing; the same player is still to move: &quot;Column 5 is full. Blue, Bob, still to move.&quot;</extracomment>
+        <translation>La colonne %1 est pleine. %2, encore à vous de jouer.</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -520,6 +522,42 @@
         <source>Board</source>
         <extracomment>The board, as a screen reader names it.</extracomment>
         <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>a player</comment>
+        <extracomment>A player, named by the colour of their discs; begins a sentence: &quot;Red, Ann: column 3, row 1.&quot;</extracomment>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>a player</comment>
+        <extracomment>A player, named by the colour of their discs; begins a sentence: &quot;Blue, Bob, to move.&quot;</extracomment>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>a disc in a column</comment>
+        <extracomment>A disc, as a column&apos;s discs are read from the bottom up: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>a disc in a column</comment>
+        <extracomment>A disc, as a column&apos;s discs are read from the bottom up: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>score values</comment>
+        <extracomment>The colour of the score panel&apos;s values, after the word drawn beside them: &quot;Step, red: 4&quot;.</extracomment>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>score values</comment>
+        <extracomment>The colour of the score panel&apos;s values, after the word drawn beside them: &quot;Step, blue: 3&quot;.</extracomment>
+        <translation>bleu</translation>
     </message>
 </context>
 </TS>

@@ -218,7 +218,7 @@
     <name>AboutMenu</name>
     <message>
         <source>&amp;About</source>
-        <extracomment>Opens the credits.</extracomment>
+        <extracomment>Opens the credits (F1); &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>このゲームについて(&amp;A)</translation>
     </message>
 </context>
@@ -265,7 +265,7 @@
     <message>
         <source>More games are on their way.</source>
         <extracomment>Farewell, third line.</extracomment>
-        <translation>新しいゲームも準備中です。</translation>
+        <translation>新しいゲームも準備中！</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -312,10 +312,12 @@
     <name>GameMenu</name>
     <message>
         <source>&amp;New</source>
+        <extracomment>Starts a new game (Ctrl+N), as the big drawn button does; &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>新しいゲーム(&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>Leaves the game through its farewell window (Ctrl+Q); &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>終了(&amp;X)</translation>
     </message>
 </context>
@@ -323,10 +325,12 @@
     <name>MenuBar</name>
     <message>
         <source>&amp;Game</source>
+        <extracomment>The menu of the game&apos;s commands; &quot;&amp;&quot; marks its access key (Alt+G).</extracomment>
         <translation>ゲーム(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>The menu that holds the credits; &quot;&amp;&quot; marks its access key (Alt+A).</extracomment>
         <translation>情報(&amp;A)</translation>
     </message>
 </context>
@@ -335,17 +339,17 @@
     <message>
         <source> Congratulations!! Red Player Wins </source>
         <extracomment>The winner line when red has four in a row. Keep the blank at each end.</extracomment>
-        <translation> おめでとう！！赤プレイヤーの勝ち </translation>
+        <translation> おめでとう！赤の勝ち！ </translation>
     </message>
     <message>
         <source> Congratulations!! Blue Player Wins </source>
         <extracomment>The winner line when blue has four in a row. Keep the blank at each end.</extracomment>
-        <translation> おめでとう！！青プレイヤーの勝ち </translation>
+        <translation> おめでとう！青の勝ち！ </translation>
     </message>
     <message>
         <source> Both of you have reached a draw, Play a new game</source>
         <extracomment>The message of a drawn game. Keep the leading blank.</extracomment>
-        <translation> 引き分けです。新しいゲームで遊びましょう</translation>
+        <translation> 引き分けです。もう一度対戦しましょう！</translation>
     </message>
 </context>
 <context>
@@ -367,13 +371,13 @@
     </message>
     <message>
         <source> New players? [enter y for YES  &amp;  n for NO]</source>
-        <extracomment>Asked by every new game. Name the same letter as the answer &quot;y&quot; below.</extracomment>
-        <translation> 新しいプレイヤーに替わりますか？ [はいなら y  &amp;  いいえなら n を入力]</translation>
+        <extracomment>Asked by every new game. Say what to type for yes (the answer &quot;y&quot; below) and for no, in your language&apos;s own punctuation. Keep the leading blank.</extracomment>
+        <translation> プレイヤーを交代しますか？（交代するなら「はい」または y、しないなら n を入力）</translation>
     </message>
     <message>
         <source>y</source>
-        <extracomment>The answer to the new-players question that brings new players: one letter, the one the question names. &quot;y&quot; is accepted as well.</extracomment>
-        <translation>y</translation>
+        <extracomment>The answers to the new-players question that bring new players, separated by a blank: the language&apos;s yes-letter or yes-word, as the question names them first (a word typed with an input method, such as 是, is welcome). &quot;y&quot; is accepted as well, and a letter typed full-width counts as itself.</extracomment>
+        <translation>はい</translation>
     </message>
     <message>
         <source> First Player&apos;s First Name</source>
@@ -411,29 +415,24 @@
         <translation> </translation>
     </message>
     <message>
-        <source>red</source>
-        <translation>赤</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>青</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A score label: its title, then what it shows: &quot;Step, red: 4&quot;.</extracomment>
         <translation>%1：%2</translation>
     </message>
     <message>
         <source>Column %1: empty</source>
-        <translation>%1列目：空</translation>
+        <extracomment>A column without discs, as it is read: &quot;Column 3: empty&quot;.</extracomment>
+        <translation>%1列目：コマなし</translation>
     </message>
     <message>
         <source>full</source>
+        <extracomment>A column without free cells, after its discs: &quot;Column 5: red, blue, red, blue, red; full&quot;.</extracomment>
         <translation>いっぱい</translation>
     </message>
     <message numerus="yes">
         <source>%n free</source>
         <comment>empty cells of a column</comment>
+        <extracomment>A column&apos;s free cells (1 to 4), after its discs: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
         <translation>
             <numerusform>あと%nマス</numerusform>
         </translation>
@@ -445,15 +444,17 @@
     </message>
     <message>
         <source>, </source>
-        <extracomment>Between the colours of a column&apos;s discs.</extracomment>
+        <extracomment>Between the colours of a column&apos;s discs: &quot;red, blue&quot;.</extracomment>
         <translation>、</translation>
     </message>
     <message>
         <source>red disc, column %1, row %2</source>
+        <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
         <translation>赤のコマ、%1列目、%2段目</translation>
     </message>
     <message>
         <source>blue disc, column %1, row %2</source>
+        <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
         <translation>青のコマ、%1列目、%2段目</translation>
     </message>
     <message>
@@ -463,12 +464,13 @@
     </message>
     <message>
         <source>%1, to move.</source>
-        <translation>%1、あなたの番です。</translation>
+        <extracomment>Whose turn it is now: &quot;Blue, Bob, to move.&quot;</extracomment>
+        <translation>%1の番です。</translation>
     </message>
     <message>
         <source>Column %1 is full. %2, still to move.</source>
-        <extracomment>A click on a full column places nothing; the same player moves.</extracomment>
-        <translation>%1列目はいっぱいです。%2、もう一度あなたの番です。</translation>
+        <extracomment>A click on a full column places nothing; the same player is still to move: &quot;Column 5 is full. Blue, Bob, still to move.&quot;</extracomment>
+        <translation>%1列目はいっぱいです。引き続き%2の番です。</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -518,7 +520,43 @@
     <message>
         <source>Board</source>
         <extracomment>The board, as a screen reader names it.</extracomment>
-        <translation>盤</translation>
+        <translation>ゲーム盤</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>a player</comment>
+        <extracomment>A player, named by the colour of their discs; begins a sentence: &quot;Red, Ann: column 3, row 1.&quot;</extracomment>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>a player</comment>
+        <extracomment>A player, named by the colour of their discs; begins a sentence: &quot;Blue, Bob, to move.&quot;</extracomment>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>a disc in a column</comment>
+        <extracomment>A disc, as a column&apos;s discs are read from the bottom up: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>a disc in a column</comment>
+        <extracomment>A disc, as a column&apos;s discs are read from the bottom up: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>score values</comment>
+        <extracomment>The colour of the score panel&apos;s values, after the word drawn beside them: &quot;Step, red: 4&quot;.</extracomment>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>score values</comment>
+        <extracomment>The colour of the score panel&apos;s values, after the word drawn beside them: &quot;Step, blue: 3&quot;.</extracomment>
+        <translation>青</translation>
     </message>
 </context>
 </TS>

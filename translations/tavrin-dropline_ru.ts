@@ -218,7 +218,7 @@
     <name>AboutMenu</name>
     <message>
         <source>&amp;About</source>
-        <extracomment>Opens the credits.</extracomment>
+        <extracomment>Opens the credits (F1); &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>&amp;Об игре</translation>
     </message>
 </context>
@@ -312,10 +312,12 @@
     <name>GameMenu</name>
     <message>
         <source>&amp;New</source>
+        <extracomment>Starts a new game (Ctrl+N), as the big drawn button does; &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>&amp;Новая игра</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>Leaves the game through its farewell window (Ctrl+Q); &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>&amp;Выход</translation>
     </message>
 </context>
@@ -323,10 +325,12 @@
     <name>MenuBar</name>
     <message>
         <source>&amp;Game</source>
+        <extracomment>The menu of the game&apos;s commands; &quot;&amp;&quot; marks its access key (Alt+G).</extracomment>
         <translation>&amp;Игра</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>The menu that holds the credits; &quot;&amp;&quot; marks its access key (Alt+A).</extracomment>
         <translation>&amp;Справка</translation>
     </message>
 </context>
@@ -367,12 +371,12 @@
     </message>
     <message>
         <source> New players? [enter y for YES  &amp;  n for NO]</source>
-        <extracomment>Asked by every new game. Name the same letter as the answer &quot;y&quot; below.</extracomment>
-        <translation> Новые игроки? [введите д — ДА  &amp;  н — НЕТ]</translation>
+        <extracomment>Asked by every new game. Say what to type for yes (the answer &quot;y&quot; below) and for no, in your language&apos;s own punctuation. Keep the leading blank.</extracomment>
+        <translation> Новые игроки? [введите д — ДА,  н — НЕТ]</translation>
     </message>
     <message>
         <source>y</source>
-        <extracomment>The answer to the new-players question that brings new players: one letter, the one the question names. &quot;y&quot; is accepted as well.</extracomment>
+        <extracomment>The answers to the new-players question that bring new players, separated by a blank: the language&apos;s yes-letter or yes-word, as the question names them first (a word typed with an input method, such as 是, is welcome). &quot;y&quot; is accepted as well, and a letter typed full-width counts as itself.</extracomment>
         <translation>д</translation>
     </message>
     <message>
@@ -411,29 +415,24 @@
         <translation> </translation>
     </message>
     <message>
-        <source>red</source>
-        <translation>красный</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>синий</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A score label: its title, then what it shows: &quot;Step, red: 4&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>Column %1: empty</source>
+        <extracomment>A column without discs, as it is read: &quot;Column 3: empty&quot;.</extracomment>
         <translation>Столбец %1: пустой</translation>
     </message>
     <message>
         <source>full</source>
+        <extracomment>A column without free cells, after its discs: &quot;Column 5: red, blue, red, blue, red; full&quot;.</extracomment>
         <translation>заполнен</translation>
     </message>
     <message numerus="yes">
         <source>%n free</source>
         <comment>empty cells of a column</comment>
+        <extracomment>A column&apos;s free cells (1 to 4), after its discs: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
         <translation>
             <numerusform>%n свободная клетка</numerusform>
             <numerusform>%n свободные клетки</numerusform>
@@ -447,15 +446,17 @@
     </message>
     <message>
         <source>, </source>
-        <extracomment>Between the colours of a column&apos;s discs.</extracomment>
+        <extracomment>Between the colours of a column&apos;s discs: &quot;red, blue&quot;.</extracomment>
         <translation>, </translation>
     </message>
     <message>
         <source>red disc, column %1, row %2</source>
+        <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
         <translation>красная фишка, столбец %1, ряд %2</translation>
     </message>
     <message>
         <source>blue disc, column %1, row %2</source>
+        <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
         <translation>синяя фишка, столбец %1, ряд %2</translation>
     </message>
     <message>
@@ -465,12 +466,13 @@
     </message>
     <message>
         <source>%1, to move.</source>
+        <extracomment>Whose turn it is now: &quot;Blue, Bob, to move.&quot;</extracomment>
         <translation>%1, твой ход.</translation>
     </message>
     <message>
         <source>Column %1 is full. %2, still to move.</source>
-        <extracomment>A click on a full column places nothing; the same player moves.</extracomment>
-        <translation>Столбец %1 заполнен. %2, ходи ещё раз.</translation>
+        <extracomment>A click on a full column places nothing; the same player is still to move: &quot;Column 5 is full. Blue, Bob, still to move.&quot;</extracomment>
+        <translation>Столбец %1 заполнен. %2, ход всё ещё твой.</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -521,6 +523,42 @@
         <source>Board</source>
         <extracomment>The board, as a screen reader names it.</extracomment>
         <translation>Игровое поле</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>a player</comment>
+        <extracomment>A player, named by the colour of their discs; begins a sentence: &quot;Red, Ann: column 3, row 1.&quot;</extracomment>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>a player</comment>
+        <extracomment>A player, named by the colour of their discs; begins a sentence: &quot;Blue, Bob, to move.&quot;</extracomment>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>a disc in a column</comment>
+        <extracomment>A disc, as a column&apos;s discs are read from the bottom up: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation>красная</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>a disc in a column</comment>
+        <extracomment>A disc, as a column&apos;s discs are read from the bottom up: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation>синяя</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>score values</comment>
+        <extracomment>The colour of the score panel&apos;s values, after the word drawn beside them: &quot;Step, red: 4&quot;.</extracomment>
+        <translation>красный</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>score values</comment>
+        <extracomment>The colour of the score panel&apos;s values, after the word drawn beside them: &quot;Step, blue: 3&quot;.</extracomment>
+        <translation>синий</translation>
     </message>
 </context>
 </TS>

@@ -218,7 +218,7 @@
     <name>AboutMenu</name>
     <message>
         <source>&amp;About</source>
-        <extracomment>Opens the credits.</extracomment>
+        <extracomment>Opens the credits (F1); &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>关于本游戏(&amp;A)</translation>
     </message>
 </context>
@@ -235,12 +235,12 @@
     <message>
         <source>Programming: the Tavrin Dropline developers</source>
         <extracomment>Credits: who wrote the game.</extracomment>
-        <translation>程序：Tavrin Dropline 开发者</translation>
+        <translation>程序：Tavrin Dropline 开发团队</translation>
     </message>
     <message>
         <source>Artwork: the Tavrin Dropline developers</source>
         <extracomment>Credits: who drew the pictures.</extracomment>
-        <translation>美术：Tavrin Dropline 开发者</translation>
+        <translation>美术：Tavrin Dropline 开发团队</translation>
     </message>
     <message>
         <source>tavrin-dropline.example.org</source>
@@ -255,7 +255,7 @@
     <message>
         <source>Thank you for playing Tavrin Dropline!</source>
         <extracomment>Farewell, first line.</extracomment>
-        <translation>感谢你玩 Tavrin Dropline！</translation>
+        <translation>感谢游玩 Tavrin Dropline！</translation>
     </message>
     <message>
         <source>Visit us at tavrin-dropline.example.org</source>
@@ -265,7 +265,7 @@
     <message>
         <source>More games are on their way.</source>
         <extracomment>Farewell, third line.</extracomment>
-        <translation>更多游戏即将到来。</translation>
+        <translation>更多游戏，敬请期待！</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -312,10 +312,12 @@
     <name>GameMenu</name>
     <message>
         <source>&amp;New</source>
+        <extracomment>Starts a new game (Ctrl+N), as the big drawn button does; &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>新游戏(&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>Leaves the game through its farewell window (Ctrl+Q); &quot;&amp;&quot; marks its access key.</extracomment>
         <translation>退出(&amp;X)</translation>
     </message>
 </context>
@@ -323,10 +325,12 @@
     <name>MenuBar</name>
     <message>
         <source>&amp;Game</source>
+        <extracomment>The menu of the game&apos;s commands; &quot;&amp;&quot; marks its access key (Alt+G).</extracomment>
         <translation>游戏(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>The menu that holds the credits; &quot;&amp;&quot; marks its access key (Alt+A).</extracomment>
         <translation>关于(&amp;A)</translation>
     </message>
 </context>
@@ -335,17 +339,17 @@
     <message>
         <source> Congratulations!! Red Player Wins </source>
         <extracomment>The winner line when red has four in a row. Keep the blank at each end.</extracomment>
-        <translation> 恭喜！！红方玩家获胜 </translation>
+        <translation> 恭喜！红方获胜！ </translation>
     </message>
     <message>
         <source> Congratulations!! Blue Player Wins </source>
         <extracomment>The winner line when blue has four in a row. Keep the blank at each end.</extracomment>
-        <translation> 恭喜！！蓝方玩家获胜 </translation>
+        <translation> 恭喜！蓝方获胜！ </translation>
     </message>
     <message>
         <source> Both of you have reached a draw, Play a new game</source>
         <extracomment>The message of a drawn game. Keep the leading blank.</extracomment>
-        <translation> 你们打成了平局，再开一局新游戏吧</translation>
+        <translation> 你们打成了平局，再来一局吧！</translation>
     </message>
 </context>
 <context>
@@ -367,13 +371,13 @@
     </message>
     <message>
         <source> New players? [enter y for YES  &amp;  n for NO]</source>
-        <extracomment>Asked by every new game. Name the same letter as the answer &quot;y&quot; below.</extracomment>
-        <translation> 换新玩家吗？[输入 y 表示是  &amp;  输入 n 表示否]</translation>
+        <extracomment>Asked by every new game. Say what to type for yes (the answer &quot;y&quot; below) and for no, in your language&apos;s own punctuation. Keep the leading blank.</extracomment>
+        <translation> 换新玩家吗？（换人请输入“是”或 y，不换请输入 n）</translation>
     </message>
     <message>
         <source>y</source>
-        <extracomment>The answer to the new-players question that brings new players: one letter, the one the question names. &quot;y&quot; is accepted as well.</extracomment>
-        <translation>y</translation>
+        <extracomment>The answers to the new-players question that bring new players, separated by a blank: the language&apos;s yes-letter or yes-word, as the question names them first (a word typed with an input method, such as 是, is welcome). &quot;y&quot; is accepted as well, and a letter typed full-width counts as itself.</extracomment>
+        <translation>是</translation>
     </message>
     <message>
         <source> First Player&apos;s First Name</source>
@@ -411,29 +415,24 @@
         <translation> </translation>
     </message>
     <message>
-        <source>red</source>
-        <translation>红方</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>蓝方</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A score label: its title, then what it shows: &quot;Step, red: 4&quot;.</extracomment>
         <translation>%1：%2</translation>
     </message>
     <message>
         <source>Column %1: empty</source>
+        <extracomment>A column without discs, as it is read: &quot;Column 3: empty&quot;.</extracomment>
         <translation>第 %1 列：空</translation>
     </message>
     <message>
         <source>full</source>
+        <extracomment>A column without free cells, after its discs: &quot;Column 5: red, blue, red, blue, red; full&quot;.</extracomment>
         <translation>已满</translation>
     </message>
     <message numerus="yes">
         <source>%n free</source>
         <comment>empty cells of a column</comment>
+        <extracomment>A column&apos;s free cells (1 to 4), after its discs: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
         <translation>
             <numerusform>还剩 %n 格</numerusform>
         </translation>
@@ -445,15 +444,17 @@
     </message>
     <message>
         <source>, </source>
-        <extracomment>Between the colours of a column&apos;s discs.</extracomment>
+        <extracomment>Between the colours of a column&apos;s discs: &quot;red, blue&quot;.</extracomment>
         <translation>、</translation>
     </message>
     <message>
         <source>red disc, column %1, row %2</source>
+        <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
         <translation>红方棋子，第 %1 列，第 %2 行</translation>
     </message>
     <message>
         <source>blue disc, column %1, row %2</source>
+        <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
         <translation>蓝方棋子，第 %1 列，第 %2 行</translation>
     </message>
     <message>
@@ -463,11 +464,12 @@
     </message>
     <message>
         <source>%1, to move.</source>
+        <extracomment>Whose turn it is now: &quot;Blue, Bob, to move.&quot;</extracomment>
         <translation>%1，轮到你了。</translation>
     </message>
     <message>
         <source>Column %1 is full. %2, still to move.</source>
-        <extracomment>A click on a full column places nothing; the same player moves.</extracomment>
+        <extracomment>A click on a full column places nothing; the same player is still to move: &quot;Column 5 is full. Blue, Bob, still to move.&quot;</extracomment>
         <translation>第 %1 列已满。%2，还是轮到你。</translation>
     </message>
     <message>
@@ -519,6 +521,42 @@
         <source>Board</source>
         <extracomment>The board, as a screen reader names it.</extracomment>
         <translation>棋盘</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>a player</comment>
+        <extracomment>A player, named by the colour of their discs; begins a sentence: &quot;Red, Ann: column 3, row 1.&quot;</extracomment>
+        <translation>红方</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>a player</comment>
+        <extracomment>A player, named by the colour of their discs; begins a sentence: &quot;Blue, Bob, to move.&quot;</extracomment>
+        <translation>蓝方</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>a disc in a column</comment>
+        <extracomment>A disc, as a column&apos;s discs are read from the bottom up: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation>红子</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>a disc in a column</comment>
+        <extracomment>A disc, as a column&apos;s discs are read from the bottom up: &quot;Column 3: red, blue; 3 free&quot;.</extracomment>
+        <translation>蓝子</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <comment>score values</comment>
+        <extracomment>The colour of the score panel&apos;s values, after the word drawn beside them: &quot;Step, red: 4&quot;.</extracomment>
+        <translation>红方</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <comment>score values</comment>
+        <extracomment>The colour of the score panel&apos;s values, after the word drawn beside them: &quot;Step, blue: 3&quot;.</extracomment>
+        <translation>蓝方</translation>
     </message>
 </context>
 </TS>

@@ -91,13 +91,17 @@ inline constexpr std::array kWords{
 // each menu's items under a context of its own, so that access keys that
 // must differ are seen together.
 inline constexpr const char *kMenuBarContext = "MenuBar";
+//: The menu of the game's commands; "&" marks its access key (Alt+G).
 inline constexpr const char *kGameMenu = QT_TRANSLATE_NOOP("MenuBar", "&Game");
+//: The menu that holds the credits; "&" marks its access key (Alt+A).
 inline constexpr const char *kAboutMenu = QT_TRANSLATE_NOOP("MenuBar", "&About");
 inline constexpr const char *kGameMenuContext = "GameMenu";
+//: Starts a new game (Ctrl+N), as the big drawn button does; "&" marks its access key.
 inline constexpr const char *kNewItem = QT_TRANSLATE_NOOP("GameMenu", "&New");
+//: Leaves the game through its farewell window (Ctrl+Q); "&" marks its access key.
 inline constexpr const char *kExitItem = QT_TRANSLATE_NOOP("GameMenu", "E&xit");
 inline constexpr const char *kAboutMenuContext = "AboutMenu";
-//: Opens the credits.
+//: Opens the credits (F1); "&" marks its access key.
 inline constexpr const char *kAboutItem = QT_TRANSLATE_NOOP("AboutMenu", "&About");
 
 }  // namespace dropline::ui::main_window

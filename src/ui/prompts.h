@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // What the main window asks the players, exactly as asked (blanks included).
@@ -16,11 +17,14 @@ inline constexpr const char *kNamesTitle = QT_TRANSLATE_NOOP("Prompts", " Player
 inline constexpr const char *kFirstName = QT_TRANSLATE_NOOP("Prompts", " First Player's Name");
 //: Asked at start-up for the blue player. Keep the leading blank.
 inline constexpr const char *kSecondName = QT_TRANSLATE_NOOP("Prompts", " Second Player's Name");
-//: Asked by every new game. Name the same letter as the answer "y" below.
+//: Asked by every new game. Say what to type for yes (the answer "y" below)
+//: and for no, in your language's own punctuation. Keep the leading blank.
 inline constexpr const char *kNewPlayers =
     QT_TRANSLATE_NOOP("Prompts", " New players? [enter y for YES  &  n for NO]");
-//: The answer to the new-players question that brings new players: one
-//: letter, the one the question names. "y" is accepted as well.
+//: The answers to the new-players question that bring new players, separated
+//: by a blank: the language's yes-letter or yes-word, as the question names
+//: them first (a word typed with an input method, such as 是, is welcome).
+//: "y" is accepted as well, and a letter typed full-width counts as itself.
 inline constexpr const char *kYes = QT_TRANSLATE_NOOP("Prompts", "y");
 //: Asked for the red player when new players come. Keep the leading blank.
 inline constexpr const char *kFirstFirstName =
@@ -31,8 +35,13 @@ inline constexpr const char *kSecondFirstName =
 
 // A prompt in the player's language.
 QString translated(const char *prompt);
-// Whether an answer to the new-players question brings new players: exactly
-// the yes-letter of the player's language, or "y".
+// The answers that bring new players in the player's language, the one the
+// question names first.
+QStringList yesAnswers();
+// Whether an answer to the new-players question brings new players. In
+// English exactly "y", as designed: " y", "Y" and "yes" bring none. In
+// another language, its yes-answers and "y", also as an input method types
+// them full-width (ｙ, ｏ).
 bool isYes(const QString &answer);
 
 }  // namespace dropline::ui::prompts

@@ -38,16 +38,31 @@ constexpr const char *kFullStop = QT_TRANSLATE_NOOP("Spoken", ".");
 //: Between two sentences.
 constexpr const char *kSentenceGap = QT_TRANSLATE_NOOP("Spoken", " ");
 
-QString colourName(Colour colour) {
-    return colour == Colour::Red ? phrase(QT_TRANSLATE_NOOP("Spoken", "red"))
-                                 : phrase(QT_TRANSLATE_NOOP("Spoken", "blue"));
-}
+// The colours' words, one pair for each use, so that a language can inflect
+// them by what they name.
+struct ColourWords {
+    Marked red;
+    Marked blue;
+};
+constexpr ColourWords kPlayerColours{
+    //: A player, named by the colour of their discs; begins a sentence: "Red, Ann: column 3,
+    //: row 1."
+    QT_TRANSLATE_NOOP3("Spoken", "Red", "a player"),
+    //: A player, named by the colour of their discs; begins a sentence: "Blue, Bob, to move."
+    QT_TRANSLATE_NOOP3("Spoken", "Blue", "a player")};
+constexpr ColourWords kDiscColours{
+    //: A disc, as a column's discs are read from the bottom up: "Column 3: red, blue; 3 free".
+    QT_TRANSLATE_NOOP3("Spoken", "red", "a disc in a column"),
+    //: A disc, as a column's discs are read from the bottom up: "Column 3: red, blue; 3 free".
+    QT_TRANSLATE_NOOP3("Spoken", "blue", "a disc in a column")};
+constexpr ColourWords kValueColours{
+    //: The colour of the score panel's values, after the word drawn beside them: "Step, red: 4".
+    QT_TRANSLATE_NOOP3("Spoken", "red", "score values"),
+    //: The colour of the score panel's values, after the word drawn beside them: "Step, blue: 3".
+    QT_TRANSLATE_NOOP3("Spoken", "blue", "score values")};
 
-QString capitalised(QString text) {
-    if (!text.isEmpty()) {
-        text[0] = text[0].toUpper();
-    }
-    return text;
+QString colourWord(const ColourWords &words, Colour colour) {
+    return phrase(colour == Colour::Red ? words.red : words.blue);
 }
 
 QString number(int value) {
@@ -61,7 +76,7 @@ QString translated(const char *word) {
 }
 
 QString scoreTitle(const char *word, Colour colour) {
-    return phrase(kScoreTitle).arg(phrase(word), colourName(colour));
+    return phrase(kScoreTitle).arg(phrase(word), colourWord(kValueColours, colour));
 }
 
 QString scoreName(const QString &title, const QString &shown) {
@@ -74,22 +89,28 @@ QString scoreName(const QString &title, const QString &shown) {
 QString columnName(const Game &game, int column) {
     const int filled = game.discsIn(column);
     if (filled == 0) {
+        //: A column without discs, as it is read: "Column 3: empty".
         return phrase(QT_TRANSLATE_NOOP("Spoken", "Column %1: empty")).arg(column + 1);
     }
     QStringList discs;
     for (int row = 0; row < filled; ++row) {
-        discs << colourName(game.cell(column, row) == Cell::Red ? Colour::Red : Colour::Blue);
+        discs << colourWord(kDiscColours,
+                            game.cell(column, row) == Cell::Red ? Colour::Red : Colour::Blue);
     }
-    const QString free = filled == kRows
-                             ? phrase(QT_TRANSLATE_NOOP("Spoken", "full"))
-                             : QCoreApplication::translate(
-                                   "Spoken", "%n free", "empty cells of a column", kRows - filled);
+    //: A column without free cells, after its discs: "Column 5: red, blue, red, blue, red; full".
+    const char *full = QT_TRANSLATE_NOOP("Spoken", "full");
+    const QString cells =
+        filled == kRows
+            ? phrase(full)
+            //: A column's free cells (1 to 4), after its discs: "Column 3: red, blue; 3 free".
+            : QCoreApplication::translate("Spoken", "%n free", "empty cells of a column",
+                                          kRows - filled);
+    //: Between the colours of a column's discs: "red, blue".
+    const char *between = QT_TRANSLATE_NOOP("Spoken", ", ");
     //: A column, its discs from the bottom up, and its free cells:
     //: "Column 3: red, blue; 3 free".
-    return phrase(QT_TRANSLATE_NOOP("Spoken", "Column %1: %2; %3"))
-        .arg(number(column + 1),
-             //: Between the colours of a column's discs.
-             discs.join(phrase(QT_TRANSLATE_NOOP("Spoken", ", "))), free);
+    const char *read = QT_TRANSLATE_NOOP("Spoken", "Column %1: %2; %3");
+    return phrase(read).arg(number(column + 1), discs.join(phrase(between)), cells);
 }
 
 QString boardDescription(const Game &game) {
@@ -101,16 +122,17 @@ QString boardDescription(const Game &game) {
 }
 
 QString discName(Colour colour, int column, int row) {
-    const QString name = colour == Colour::Red
-                             ? phrase(QT_TRANSLATE_NOOP("Spoken", "red disc, column %1, row %2"))
-                             : phrase(QT_TRANSLATE_NOOP("Spoken", "blue disc, column %1, row %2"));
-    return name.arg(number(column + 1), number(row + 1));
+    //: A disc on the board as a screen reader names it; rows count from the bottom.
+    const char *red = QT_TRANSLATE_NOOP("Spoken", "red disc, column %1, row %2");
+    //: A disc on the board as a screen reader names it; rows count from the bottom.
+    const char *blue = QT_TRANSLATE_NOOP("Spoken", "blue disc, column %1, row %2");
+    return phrase(colour == Colour::Red ? red : blue).arg(number(column + 1), number(row + 1));
 }
 
 QString player(Colour colour, const QString &name) {
-    const QString colourWord = capitalised(colourName(colour));
+    const QString colour_ = colourWord(kPlayerColours, colour);
     const QString shown = name.trimmed();
-    return shown.isEmpty() ? colourWord : phrase(kPlayer).arg(colourWord, shown);
+    return shown.isEmpty() ? colour_ : phrase(kPlayer).arg(colour_, shown);
 }
 
 QString placed(const Disc &disc, const QString &player) {
@@ -121,11 +143,13 @@ QString placed(const Disc &disc, const QString &player) {
 }
 
 QString toMove(const QString &player) {
+    //: Whose turn it is now: "Blue, Bob, to move."
     return phrase(QT_TRANSLATE_NOOP("Spoken", "%1, to move.")).arg(player);
 }
 
 QString columnFull(int column, const QString &player) {
-    //: A click on a full column places nothing; the same player moves.
+    //: A click on a full column places nothing; the same player is still to move:
+    //: "Column 5 is full. Blue, Bob, still to move."
     return phrase(QT_TRANSLATE_NOOP("Spoken", "Column %1 is full. %2, still to move."))
         .arg(number(column + 1), player);
 }

@@ -166,11 +166,27 @@ private slots:
             }
         }
 
-        // The new-players question names the letter that answers yes.
+        // The new-players question names the answer that brings new players,
+        // which counts also as an input method types it; in English "y" is
+        // the only one, exactly.
         const QString question = ui::prompts::translated(ui::prompts::kNewPlayers);
-        const QString yes = ui::prompts::translated(ui::prompts::kYes);
-        QCOMPARE(yes.size(), 1);
-        QVERIFY2(question.contains(yes), qPrintable(question));
+        const QStringList yes = ui::prompts::yesAnswers();
+        QVERIFY(!yes.isEmpty());
+        QVERIFY2(question.contains(yes.first()), qPrintable(question));
+        missing << missingGlyphs(question, QFont());
+        QVERIFY(ui::prompts::isYes("y"));
+        for (const char *no : {"", "n", " y", "Y", "yes"}) {
+            QVERIFY2(!ui::prompts::isYes(no), qPrintable(no));
+        }
+        const QString fullWidthY = QString(QChar(0xFF59));
+        QCOMPARE(ui::prompts::isYes(fullWidthY), !catalog.isEmpty());
+        for (const QString &answer : yes) {
+            QVERIFY2(ui::prompts::isYes(answer), qPrintable(answer));
+            if (answer.size() == 1 && answer[0].unicode() < 0x80 && answer[0].isLetter()) {
+                const QChar fullWidth(answer[0].unicode() - u'!' + 0xFF01);
+                QVERIFY2(ui::prompts::isYes(fullWidth) == !catalog.isEmpty(), qPrintable(answer));
+            }
+        }
 
         missing.removeAll(QString());
         QVERIFY2(missing.isEmpty(), qPrintable("no glyphs for: " + missing.join(" | ")));
