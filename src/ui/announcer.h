@@ -23,6 +23,11 @@ namespace dropline::ui {
 // focus shows the play being spoken of.
 //
 // Nothing is drawn, and without an assistive technology nothing happens.
+//
+// Qt 6.8's announcement events would be a shorter way to be heard (Orca 48
+// speaks them; Orca 43 and Qt 6.4 know none), but a magnifier follows only
+// the focus: the entries would still be needed for it, and Orca would then
+// say each message twice.
 class Announcer : public QObject {
     Q_OBJECT
 public:
