@@ -2,9 +2,12 @@
 // screen (window titles, prompts, sizes and places in pixels) as JSON to the
 // file named by its argument, so that no test copies them.
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRect>
 #include <cstdio>
-#include <string>
 
 #include "config.h"
 #include "game/board.h"
@@ -20,24 +23,13 @@ namespace {
 using namespace dropline;
 using namespace dropline::ui;
 
-std::string text(const char *value) {
-    std::string quoted = "\"";
-    for (const char *c = value; *c; ++c) {
-        if (*c == '"' || *c == '\\') {
-            quoted += '\\';
-        }
-        quoted += *c;
-    }
-    return quoted + '"';
+QJsonArray pixels(const TwipsRect &place) {
+    const QRect r = place.toPixels();
+    return {r.x(), r.y(), r.width(), r.height()};
 }
 
-std::string rect(const QRect &r) {
-    return "[" + std::to_string(r.x()) + ", " + std::to_string(r.y()) + ", " +
-           std::to_string(r.width()) + ", " + std::to_string(r.height()) + "]";
-}
-
-std::string size(const QSize &s) {
-    return "[" + std::to_string(s.width()) + ", " + std::to_string(s.height()) + "]";
+QJsonArray size(const QSize &s) {
+    return {s.width(), s.height()};
 }
 
 }  // namespace
@@ -47,40 +39,43 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: %s OUTPUT.json\n", argv[0]);
         return 2;
     }
-    // Columns as the board hands out clicks, in the main picture's pixels.
-    const QRect board = form1::kPicture1.toPixels();
+    // The columns as the board hands out clicks, in the main picture's pixels.
     const BoardGeometry geometry = BoardGeometry::measure(
         form1::kPicture1.width, form1::kPicture1.height, form1::kOval0.width, form1::kOval0.height);
-    std::string columns;
+    QJsonArray columns;
     for (int column = 0; column < kColumns; ++column) {
-        columns += (column ? ", " : "") +
-                   rect(geometry.columnTarget(column).toPixels().translated(board.topLeft()));
+        TwipsRect target = geometry.columnTarget(column);
+        target.left += form1::kPicture1.left;
+        target.top += form1::kPicture1.top;
+        columns.append(pixels(target));
     }
-    const std::string json =
-        "{\n"
-        "  \"name\": " + text(config::kName) + ",\n"
-        "  \"titles\": {\"main\": " + text(form1::kCaption) + ", \"about\": " +
-        text(form2::kCaption) + ", \"farewell\": " + text(form3::kCaption) +
-        ", \"names\": " + text(prompts::kNamesTitle) + ", \"message\": " + text(config::kName) +
-        "},\n"
-        "  \"prompts\": {\"context\": " + text(prompts::kContext) + ", \"first_name\": " +
-        text(prompts::kFirstName) + ", \"second_name\": " +
-        text(prompts::kSecondName) + ", \"new_players\": " + text(prompts::kNewPlayers) +
-        ", \"yes\": " + text(prompts::kYes) + ", \"first_first_name\": " +
-        text(prompts::kFirstFirstName) + ", \"second_first_name\": " +
-        text(prompts::kSecondFirstName) + "},\n"
-        "  \"moves\": " + std::to_string(kMaxMoves) + ",\n"
-        "  \"main\": {\"size\": " + size(form1::kClientSize) + ", \"board\": " + rect(board) +
-        ", \"columns\": [" + columns + "], \"winner\": " + rect(form1::kWinner.toPixels()) +
-        "},\n"
-        "  \"about\": {\"size\": " + size(form2::kClientSize) + ", \"ok\": " +
-        rect(form2::kLabel1.toPixels()) + "},\n"
-        "  \"farewell\": {\"size\": " + size(form3::kClientSize) + ", \"exit\": " +
-        rect(form3::kLabel1.toPixels()) + "}\n"
-        "}\n";
-    std::FILE *out = std::fopen(argv[1], "w");
-    if (!out || std::fputs(json.c_str(), out) < 0 || std::fclose(out) != 0) {
-        std::perror(argv[1]);
+    const QJsonObject facts{
+        {"name", config::kName},
+        // A message box shows the program's name.
+        {"titles", QJsonObject{{"main", form1::kCaption},
+                               {"about", form2::kCaption},
+                               {"farewell", form3::kCaption},
+                               {"names", prompts::kNamesTitle},
+                               {"message", config::kName}}},
+        {"prompts", QJsonObject{{"context", prompts::kContext},
+                                {"first_name", prompts::kFirstName},
+                                {"second_name", prompts::kSecondName},
+                                {"new_players", prompts::kNewPlayers},
+                                {"yes", prompts::kYes},
+                                {"first_first_name", prompts::kFirstFirstName},
+                                {"second_first_name", prompts::kSecondFirstName}}},
+        {"moves", kMaxMoves},
+        {"main", QJsonObject{{"size", size(form1::kClientSize)},
+                             {"board", pixels(form1::kPicture1)},
+                             {"columns", columns},
+                             {"winner", pixels(form1::kWinner)}}},
+        {"about", QJsonObject{{"size", size(form2::kClientSize)}, {"ok", pixels(form2::kLabel1)}}},
+        {"farewell",
+         QJsonObject{{"size", size(form3::kClientSize)}, {"exit", pixels(form3::kLabel1)}}},
+    };
+    QFile out(QString::fromLocal8Bit(argv[1]));
+    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(facts).toJson()) < 0) {
+        std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(out.errorString()));
         return 1;
     }
     return 0;

@@ -14,7 +14,6 @@ import sys
 sys.dont_write_bytecode = True  # nothing written into the source tree
 from dropline_e2e import design, runner, wayland  # noqa: E402
 from dropline_e2e.design import PROMPTS, TITLES  # noqa: E402
-from dropline_e2e.processes import TestFailure  # noqa: E402
 from dropline_e2e.translation import Translation  # noqa: E402
 
 # Each layout, as its users set it, with the game's language and the key that
@@ -29,25 +28,12 @@ LAYOUTS = (
 def play(desktop, game, locale, q_key):
     tr = Translation(locale)
     play = wayland.Play(desktop, game)
-    play.main = play.window(TITLES.main)
-    for name in ("Ann", "Bob"):
-        prompt = play.window(tr(PROMPTS.context, TITLES.names), focused=True)
-        desktop.type(name)
-        desktop.press("Return")
-        play.gone(prompt)
-    play.window(TITLES.main, focused=True)
+    play.start(tr(PROMPTS.context, TITLES.names))
     # The bottom row, then column 1 filled and pressed on while full: no line
     # of four in 25 counted presses, and the next one makes the draw.
-    presses = ["1", "2", "3", "4", "5"] + ["1"] * (design.DRAW_CLICK - 5)
-    desktop.press(*presses[:-1])
-    if play.log.shown("toplevel", TITLES.message):
-        raise TestFailure("the draw came early")
-    desktop.press(presses[-1])
-    message = play.window(TITLES.message, focused=True)
-    desktop.press("Return")
-    play.gone(message)
+    play.drop("1", "2", "3", "4", "5", *["1"] * (design.DRAW_CLICK - 6))
+    play.draw("1")
     print(f"ok: {design.DRAW_CLICK} presses of the number row made the draw")
-    play.window(TITLES.main, focused=True)
     play.leave(q_key)
 
 

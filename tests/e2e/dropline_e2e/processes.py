@@ -6,7 +6,6 @@ fails, and their logs shown then."""
 import ctypes
 import os
 import re
-import select
 import shutil
 import signal
 import subprocess
@@ -79,22 +78,14 @@ class LogLines:
         return lines
 
 
-def read_line(fd, what, timeout=10.0):
-    """The first line written to the pipe `fd`, which is then closed."""
-    data = b""
-    end = time.monotonic() + timeout
-    try:
-        while not data.endswith(b"\n"):
-            remaining = end - time.monotonic()
-            if remaining <= 0 or not select.select([fd], [], [], remaining)[0]:
-                raise TestFailure(f"timed out waiting for {what}")
-            chunk = os.read(fd, 256)
-            if not chunk:
-                raise TestFailure(f"no answer while waiting for {what}")
-            data += chunk
-    finally:
-        os.close(fd)
-    return data.decode().strip()
+def read_line(fd, what):
+    """The first line written to the pipe `fd`; its writer's end, if it
+    ends first, fails the test."""
+    with os.fdopen(fd) as pipe:
+        line = pipe.readline().strip()
+    if not line:
+        raise TestFailure(f"no answer while waiting for {what}")
+    return line
 
 
 class Processes:

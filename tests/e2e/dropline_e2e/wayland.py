@@ -454,6 +454,30 @@ class Play:
         self.about_corner = None  # the about window's top-left corner there
         self.counted = 0  # the presses and clicks the board has counted
 
+    def start(self, names_title=TITLES.names):
+        """Waits for the main window, whose first activation (the desktop
+        activates a new window) asks for the names, and types them into the
+        prompts titled `names_title`."""
+        self.main = self.window(TITLES.main)
+        for name in ("Ann", "Bob"):
+            prompt = self.window(names_title, focused=True)
+            self.desktop.type(name)
+            self.desktop.press("Return")
+            self.gone(prompt)
+        self.window(TITLES.main, focused=True)
+
+    def draw(self, key):
+        """The press of `key` that must make the draw, and none before it:
+        the draw's message, closed by Return."""
+        if self.log.shown("toplevel", TITLES.message):
+            raise TestFailure("the draw came early: a key or click counted that should not have")
+        self.drop(key)
+        message = self.window(TITLES.message, focused=True)
+        self.desktop.press("Return")
+        self.gone(message)
+        # Keys typed before the desktop gives the focus back would go nowhere.
+        self.window(TITLES.main, focused=True)
+
     def window(self, title, focused=False):
         """Waits for the window titled `title` (with the keyboard focus)."""
         def found():
