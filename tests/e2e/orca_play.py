@@ -41,10 +41,8 @@ def play(desktop, accessibility):
     ann, bob = spoken_player("Red", "Ann"), spoken_player("Blue", "Bob")
 
     speech.expect(PROMPTS.first_name)
-    desktop.type("Ann")
-    player.key("Return", PROMPTS.second_name)
-    desktop.type("Bob")
-    player.key("Return", "Board")
+    player.answer("Ann", PROMPTS.second_name)
+    player.answer("Bob", "Board")
 
     # Column 5 filled and one press more; the turn stays with blue.
     # What is said lies over what it is about, where a magnifier following
@@ -90,12 +88,9 @@ def play(desktop, accessibility):
     accessibility.expect_everything_named()
 
     player.key("ctrl+n", PROMPTS.new_players)
-    desktop.type(PROMPTS.yes)
-    player.key("Return", PROMPTS.first_first_name)
-    desktop.type("Cy")
-    player.key("Return", PROMPTS.second_first_name)
-    desktop.type("Di")
-    player.key("Return", "Board")
+    player.answer(PROMPTS.yes, PROMPTS.first_first_name)
+    player.answer("Cy", PROMPTS.second_first_name)
+    player.answer("Di", "Board")
     cy, di = spoken_player("Red", "Cy"), spoken_player("Blue", "Di")
     player.key("t", f"{cy}, to move")
 

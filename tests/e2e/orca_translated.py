@@ -52,10 +52,8 @@ def play(desktop, accessibility, tr):
         thing.name for thing in accessibility.all() if thing.getRoleName() in orca.BUTTON_ROLES])
     if "Cancel" in buttons:
         raise TestFailure(f"the prompt's buttons are English: {buttons}")
-    desktop.type("Ann")
-    player.key("Return", asked(PROMPTS.second_name))
-    desktop.type("Bob")
-    player.key("Return", said("Board"))
+    player.answer("Ann", asked(PROMPTS.second_name))
+    player.answer("Bob", said("Board"))
 
     # Column 4 filled, and one press more: the turn stays.
     movers = [ann, bob]
@@ -79,12 +77,9 @@ def play(desktop, accessibility, tr):
 
     # New players, brought by the language's own yes-letter.
     player.key("ctrl+n", asked(PROMPTS.new_players))
-    desktop.type(asked(PROMPTS.yes))
-    player.key("Return", asked(PROMPTS.first_first_name))
-    desktop.type("Cy")
-    player.key("Return", asked(PROMPTS.second_first_name))
-    desktop.type("Di")
-    player.key("Return", said("Board"))
+    player.answer(asked(PROMPTS.yes), asked(PROMPTS.first_first_name))
+    player.answer("Cy", asked(PROMPTS.second_first_name))
+    player.answer("Di", said("Board"))
     player.key("t", said("%1, to move.", side(red, "Cy")))
 
     # A window's words are read as sentences, closed where they lack a mark.

@@ -89,12 +89,17 @@ def played_file(server, event, timeout=5.0):
         return None
 
 
+def win(player, server, timeout=5.0):
+    """One win cue: the file it played (None if none) and how long it held the player."""
+    player.send("win")
+    played = played_file(server, "complete", timeout)
+    return played, player.answer()
+
+
 def win_until(player, server, expected, attempts, timeout=5.0):
     """Win cues until one plays `expected`; the file last played and the attempt."""
     for attempt in range(1, attempts + 1):
-        player.send("win")
-        played = played_file(server, "complete", timeout)
-        player.answer()
+        played, _ = win(player, server, timeout)
         if played == expected:
             break
     return played, attempt
@@ -112,9 +117,7 @@ def test(kind, probe):
             recorder = server.spawn(
                 ["parec", "--latency-msec=20", f"--device={sound.SINK}.monitor",
                  "--format=s16le", "--rate=44100", "--channels=2", "--raw"], stdout=capture)
-        player.send("win")
-        played = played_file(server, "complete")
-        win_ms = player.answer()
+        played, win_ms = win(player, server)
         check(f"the win cue played the GSettings theme's sound ({played})", played == long_file)
         check(f"the win cue held the caller {win_ms} ms, as long as its {LONG_SOUND_MS} ms sound",
               win_ms >= LONG_SOUND_MS)
@@ -189,9 +192,7 @@ def test(kind, probe):
                  f"{FREEDESKTOP}/complete.oga", lacking, "GNOME"),
                 ("no theme named: freedesktop", f"{FREEDESKTOP}/complete.oga", plain, None)):
             player = probe_in(server, probe, home, XDG_CURRENT_DESKTOP=desktop)
-            player.send("win")
-            played = played_file(server, "complete")
-            player.answer()
+            played, _ = win(player, server)
             player.stop()
             check(f"{description} ({played})", played == expected)
         if check.failed:

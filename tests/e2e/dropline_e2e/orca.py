@@ -229,6 +229,11 @@ class Player:
         self.desktop.keys(key)
         return self.speech.expect(says)
 
+    def answer(self, text, says):
+        """Types `text` into the prompt, then Return."""
+        self.desktop.type(text)
+        return self.key("Return", says)
+
 
 def play(scenario, binary, **env):
     """Plays the game at `binary` (started with `env`) with
