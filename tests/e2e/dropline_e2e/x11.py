@@ -151,14 +151,13 @@ class MouseGame:
     def answer_prompt(self, text):
         prompt = self.display.window(design.TITLES.names)
         self.display.xdotool("windowfocus", "--sync", prompt)
-        self.display.xdotool("type", "--delay", "20", text)
-        self.display.xdotool("key", "Return")
+        self.display.type(text)
+        self.display.keys("Return")
         self.display.gone(prompt, design.TITLES.names)
 
     def at(self, rect):
         """The centre of a part of the client area, on the screen."""
-        x, y = design.centre(rect)
-        return self.origin[0] + x, self.origin[1] + y
+        return design.centre(self.on_screen(rect))
 
     def on_screen(self, rect):
         """A part of the client area, on the screen."""
