@@ -153,19 +153,24 @@ class Accessibility:
                 found.extend(self.all(child))
         return found
 
-    def press_button(self, prefix):
-        """Presses the showing button whose name begins with `prefix`, as a
-        screen reader's activation (or a click) does."""
-        def button():
+    def find(self, what, matches):
+        """The first showing object that `matches`, once there is one; an
+        object that goes away while it is asked about is passed over."""
+        def first():
             for thing in self.all():
                 try:
-                    if thing.getRoleName() in BUTTON_ROLES and thing.name.startswith(prefix):
+                    if matches(thing):
                         return thing
                 except Exception:
                     continue
             return None
-        found = poll(f"a button named {prefix!r}", button)
-        action = found.queryAction()
+        return poll(what, first)
+
+    def press_button(self, prefix):
+        """Presses the showing button whose name begins with `prefix`, as a
+        screen reader's activation (or a click) does."""
+        action = self.find(f"a button named {prefix!r}", lambda thing: (
+            thing.getRoleName() in BUTTON_ROLES and thing.name.startswith(prefix))).queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
         action.doAction(names.index("Press"))
 
@@ -175,23 +180,14 @@ class Accessibility:
 
     def named(self, name):
         """The showing object called `name`."""
-        def find():
-            return next((thing for thing in self.all() if thing.name == name), None)
-        return poll(f"an object named {name!r}", find)
+        return self.find(f"an object named {name!r}", lambda thing: thing.name == name)
 
     def spoken_at(self, said):
         """Where the focused object whose name holds `said` lies: what a
         magnifier that follows the focus shows."""
-        def find():
-            for thing in self.all():
-                try:
-                    if (thing.getState().contains(self.pyatspi.STATE_FOCUSED)
-                            and spoken_form(said) in spoken_form(thing.name)):
-                        return thing
-                except Exception:
-                    continue
-            return None
-        return self.extents(poll(f"the focused object saying {said!r}", find))
+        return self.extents(self.find(f"the focused object saying {said!r}", lambda thing: (
+            thing.getState().contains(self.pyatspi.STATE_FOCUSED)
+            and spoken_form(said) in spoken_form(thing.name))))
 
     def expect_spoken_over(self, said, name):
         """What was said lies exactly over the object called `name`."""
