@@ -8,148 +8,26 @@ left of it at the screen's right edge) and its closing by Escape and Space,
 the farewell's words and its Exit by Return, and a clean exit. One disc is dropped by a screen
 reader's press on a column button, which is what a click does; every object
 showing is named.
-Usage: /usr/bin/python3 orca_play.py PATH-TO-tavrin-dropline"""
+Skipped (77) without the tools."""
 
-import os
-import signal
 import sys
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from orca_session import (SKIP, Session, TestFailure, missing_tools, poll,  # noqa: E402
-                          spoken_form)
+from dropline_e2e import orca, runner  # noqa: E402
+from dropline_e2e.design import PROMPTS, TITLES  # noqa: E402
+from dropline_e2e.processes import TestFailure  # noqa: E402
 
-APP = "Tavrin Dropline"
-MAIN = " Tavrin Dropline"
-ABOUT = "Tarvin Dropline           -- About --"
-SCREEN_WIDTH = 1024  # the session's screen
-# Debian 12's AT-SPI calls a push button "push button", Debian 13's "button".
-BUTTON_ROLES = ("push button", "button")
 # A full board with no four in a row: columns 1..5, one drop each, red first.
 DRAWN_GAME = "3132232313141521545245454"
 WIN = "Congratulations!! Red Player Wins"
 
 
-class Accessibility:
-    """The game as an accessibility client sees it, beside Orca."""
-
-    def __init__(self, pyatspi):
-        self.pyatspi = pyatspi
-
-    def app(self):
-        desktop = self.pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name == APP:
-                return app
-        desktop.clear_cache()  # not there yet: ask the registry afresh next time
-        return None
-
-    def showing(self, thing):
-        try:
-            return thing.getState().contains(self.pyatspi.STATE_SHOWING)
-        except Exception:
-            return False
-
-    def all(self, root=None):
-        """Every showing object under `root` (the application by default)."""
-        root = root or self.app()
-        found = []
-        if root is None:
-            return found
-        try:
-            children = [child for child in root if child is not None]
-        except Exception:
-            return found
-        for child in children:
-            if self.showing(child):
-                found.append(child)
-                found.extend(self.all(child))
-        return found
-
-    def press_button(self, prefix):
-        """Presses the showing button whose name begins with `prefix`, as a
-        screen reader's activation (or a click) does."""
-        def button():
-            for thing in self.all():
-                try:
-                    if thing.getRoleName() in BUTTON_ROLES and thing.name.startswith(prefix):
-                        return thing
-                except Exception:
-                    continue
-            return None
-        found = poll(f"a button named {prefix!r}", button)
-        action = found.queryAction()
-        names = [action.getName(i) for i in range(action.nActions)]
-        action.doAction(names.index("Press"))
-
-    def extents(self, thing):
-        box = thing.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
-        return box.x, box.y, box.width, box.height
-
-    def named(self, name):
-        """The showing object called `name`."""
-        def find():
-            return next((thing for thing in self.all() if thing.name == name), None)
-        return poll(f"an object named {name!r}", find)
-
-    def spoken_at(self, said):
-        """Where the focused object whose name holds `said` lies: what a
-        magnifier that follows the focus shows."""
-        def find():
-            for thing in self.all():
-                try:
-                    if (thing.getState().contains(self.pyatspi.STATE_FOCUSED)
-                            and spoken_form(said) in spoken_form(thing.name)):
-                        return thing
-                except Exception:
-                    continue
-            return None
-        return self.extents(poll(f"the focused object saying {said!r}", find))
-
-    def expect_spoken_over(self, said, name):
-        """What was said lies exactly over the object called `name`."""
-        at, over = self.spoken_at(said), self.extents(self.named(name))
-        if at != over:
-            raise TestFailure(f"{said!r} is said at {at}, not over {name!r} at {over}")
-
-    def expect_spoken_around(self, said, names):
-        """What was said lies around all the objects called `names`."""
-        x, y, width, height = at = self.spoken_at(said)
-        for name in names:
-            left, top, w, h = self.extents(self.named(name))
-            if not (x <= left and y <= top and left + w <= x + width and top + h <= y + height):
-                raise TestFailure(f"{said!r} is said at {at}, not around {name!r} at "
-                                  f"{(left, top, w, h)}")
-
-    def expect_everything_named(self):
-        """Every showing object without children (labels, buttons, discs) has
-        a name."""
-        unnamed = [thing.getRoleName() for thing in self.all()
-                   if thing.childCount == 0 and not thing.name
-                   and thing.getRoleName() not in ("separator", "filler")]
-        if unnamed:
-            raise TestFailure(f"showing objects without a name: {unnamed}")
-
-
-class Player:
-    """Plays by keys and listens to Orca."""
-
-    def __init__(self, session):
-        self.session = session
-        self.speech = session.speech
-
-    def key(self, key, says):
-        self.session.keys(key)
-        return self.speech.expect(says)
-
-
-
-def expect_beside(session, side):
+def expect_beside(desktop, side):
     """The about window lies on `side` of the main window's frame, touching
     it, top aligned, and on the screen."""
-    main, about = session.frame(MAIN), session.frame(ABOUT)
+    main, about = desktop.frame(TITLES.main), desktop.frame(TITLES.about)
     x = main[0] + main[2] if side == "right" else main[0] - about[2]
-    if about[:2] != (x, main[1]) or about[0] < 0 or about[0] + about[2] > SCREEN_WIDTH:
+    if about[:2] != (x, main[1]) or about[0] < 0 or about[0] + about[2] > desktop.size[0]:
         raise TestFailure(f"the about window at {about} is not {side} of the main window at {main}")
 
 
@@ -157,16 +35,14 @@ def spoken_player(colour, name):
     return f"{colour}, {name}"
 
 
-def play(session, accessibility):
-    player = Player(session)
-    speech = session.speech
+def play(desktop, accessibility):
+    player = orca.Player(desktop)
+    speech = desktop.speech
     ann, bob = spoken_player("Red", "Ann"), spoken_player("Blue", "Bob")
 
-    speech.expect(" First Player's Name")
-    session.type("Ann")
-    player.key("Return", " Second Player's Name")
-    session.type("Bob")
-    player.key("Return", "Board")
+    speech.expect(PROMPTS.first_name)
+    player.answer("Ann", PROMPTS.second_name)
+    player.answer("Bob", "Board")
 
     # Column 5 filled and one press more; the turn stays with blue.
     # What is said lies over what it is about, where a magnifier following
@@ -184,7 +60,7 @@ def play(session, accessibility):
     player.key("Left", "Column 4: empty")
     accessibility.expect_spoken_over("Column 4: empty", "Column 4: empty")
     for _ in range(3):
-        session.keys("Left")
+        desktop.keys("Left")
     speech.expect("Column 1: empty")
     player.key("Left", "Column 1: empty")
     player.key("Return", f"{bob}: column 1, row 1. {ann}, to move")
@@ -211,13 +87,10 @@ def play(session, accessibility):
     player.key("2", WIN)  # the won board takes no disc, and says why
     accessibility.expect_everything_named()
 
-    player.key("ctrl+n", " New players?")
-    session.type("y")
-    player.key("Return", " First Player's First Name")
-    session.type("Cy")
-    player.key("Return", " Second Player's First Name")
-    session.type("Di")
-    player.key("Return", "Board")
+    player.key("ctrl+n", PROMPTS.new_players)
+    player.answer(PROMPTS.yes, PROMPTS.first_first_name)
+    player.answer("Cy", PROMPTS.second_first_name)
+    player.answer("Di", "Board")
     cy, di = spoken_player("Red", "Cy"), spoken_player("Blue", "Di")
     player.key("t", f"{cy}, to move")
 
@@ -233,53 +106,23 @@ def play(session, accessibility):
 
     # The about window opens beside the main window: right of it, or left
     # of it where the screen has no room on its right.
-    session.move(MAIN, 0, 100)
+    desktop.move(TITLES.main, 0, 100)
     player.key("F1", "Programming: the Tavrin Dropline developers. "
                      "Artwork: the Tavrin Dropline developers. tavrin-dropline.example.org. OK")
     accessibility.expect_spoken_over("Programming: the Tavrin Dropline developers",
-                                     "Tarvin Dropline           -- About --")
-    expect_beside(session, "right")
+                                     TITLES.about)
+    expect_beside(desktop, "right")
     player.key("Escape", "Board")
-    session.move(MAIN, SCREEN_WIDTH - session.frame(MAIN)[2], 100)
+    desktop.move(TITLES.main, desktop.size[0] - desktop.frame(TITLES.main)[2], 100)
     player.key("F1", "Programming: the Tavrin Dropline developers")
-    expect_beside(session, "left")
+    expect_beside(desktop, "left")
     player.key("space", "Board")
 
     player.key("ctrl+q", "Thank you for playing Tavrin Dropline! "
                          "Visit us at tavrin-dropline.example.org. More games are on their way. Exit")
-    session.keys("Return")
-
-
-def run(play, binary, **env):
-    """Plays the game at `binary` (started with `env`) with `play(session,
-    accessibility)` in a private desktop with Orca, and checks that it ends
-    with status 0; exits 77 (skipped) when the tools are missing."""
-    missing = missing_tools()
-    if missing:
-        print("skipped: missing", ", ".join(missing))
-        sys.exit(SKIP)
-    # A timeout from ctest still ends everything this test started.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
-
-    with Session() as session:
-        import pyatspi
-        game = session.start_game(binary, **env)
-        try:
-            play(session, Accessibility(pyatspi))
-            poll("the game to end after Exit", lambda: game.poll() is not None, 5)
-            if game.returncode != 0:
-                raise TestFailure(f"exit status {game.returncode}")
-        except TestFailure:
-            print(session.game_output(), file=sys.stderr)
-            raise
-
-
-def main():
-    if len(sys.argv) != 2:
-        sys.exit(__doc__.splitlines()[-1])
-    run(play, sys.argv[1])
-    print("Orca play: passed")
+    desktop.keys("Return")
 
 
 if __name__ == "__main__":
-    main()
+    runner.main(lambda binary: orca.play(play, binary), "orca_play.py PATH-TO-tavrin-dropline",
+                missing=lambda binary: orca.missing())

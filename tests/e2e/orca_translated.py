@@ -2,64 +2,39 @@
 desktop is set to LOCALE (LANG), and everything Orca hears from the game is in
 its language, composed from the language's own .ts file as the game composes it:
 the name prompts, discs, a column read, a full column, the win, the score
-panel and the turn, new players brought by the language's own yes-letter,
+panel and the turn, new players brought by the language's own yes-answer,
 the about window's words and the farewell's, and a clean exit.
-Usage: /usr/bin/python3 orca_translated.py LOCALE PATH-TO-tavrin-dropline
-(LOCALE such as fr_FR.UTF-8; no glibc locale needs to be generated)"""
+Skipped (77) without the tools; no glibc locale needs to be generated."""
 
-import os
-import re
 import sys
-import xml.etree.ElementTree as ElementTree
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, HERE)
-from orca_play import BUTTON_ROLES, Player, run  # noqa: E402
-from orca_session import TestFailure, poll  # noqa: E402
+from dropline_e2e import orca, runner  # noqa: E402
+from dropline_e2e.design import PROMPTS  # noqa: E402
+from dropline_e2e.processes import TestFailure, poll  # noqa: E402
+from dropline_e2e.translation import Translation  # noqa: E402
 
 
-class Translation:
-    """The language's texts, looked up as the game looks them up."""
+def play(desktop, accessibility, tr):
+    player = orca.Player(desktop)
+    speech = desktop.speech
 
-    def __init__(self, locale):
-        # ar_EG.UTF-8 speaks ar, zh_CN.UTF-8 zh_CN.
-        name = locale.split(".")[0]
-        folder = os.path.join(HERE, "..", "..", "translations")
-        path = os.path.join(folder, f"tavrin-dropline_{name}.ts")
-        if not os.path.exists(path):
-            path = os.path.join(folder, f"tavrin-dropline_{name.split('_')[0]}.ts")
-        self.texts = {}
-        for context in ElementTree.parse(path).getroot().iter("context"):
-            name = context.findtext("name") or ""
-            for message in context.iter("message"):
-                translation = message.find("translation")
-                forms = [form.text for form in translation.iter("numerusform")]
-                key = (name, message.findtext("source"), message.findtext("comment"))
-                self.texts[key] = forms or translation.text
-
-    def __call__(self, context, source, comment=None, *args):
-        # One pass, as QString::arg with several arguments: a filled-in value
-        # is never filled in again.
-        return re.sub(r"%([1-9])", lambda marker: str(args[int(marker.group(1)) - 1]),
-                      self.texts[(context, source, comment)])
-
-
-def capitalised(text):
-    return text[:1].upper() + text[1:]
-
-
-def play(session, accessibility, tr):
-    player = Player(session)
-    speech = session.speech
+    def asked(prompt):
+        return tr(PROMPTS.context, prompt)
 
     def said(source, *args, comment=None):
         return tr("Spoken", source, comment, *args)
 
-    red, blue = said("red"), said("blue")
+    # A colour has a word for each use: a player, a disc of a column, the
+    # colour of score values.
+    def colours(use):
+        return said("Red" if use == "a player" else "red", comment=use), \
+            said("Blue" if use == "a player" else "blue", comment=use)
+
+    red, blue = colours("score values")
 
     def side(colour, name):
-        return said("%1, %2", capitalised(colour), name, comment="player")
+        return said("%1, %2", colour, name, comment="player")
 
     def placed(mover, column, row, waiting):
         return (said("%1: column %2, row %3.", mover, column, row) + " " +
@@ -72,17 +47,16 @@ def play(session, accessibility, tr):
         title = said("%1, %2", said(word), colour, comment="score title")
         return said("%1: %2", title, value)
 
-    ann, bob = side(red, "Ann"), side(blue, "Bob")
-    speech.expect(tr("Prompts", " First Player's Name"))
+    red_player, blue_player = colours("a player")
+    ann, bob = side(red_player, "Ann"), side(blue_player, "Bob")
+    speech.expect(asked(PROMPTS.first_name))
     # The dialog's own buttons speak the language too (Qt's translation).
     buttons = poll("the prompt's buttons", lambda: [
-        thing.name for thing in accessibility.all() if thing.getRoleName() in BUTTON_ROLES])
+        thing.name for thing in accessibility.all() if thing.getRoleName() in orca.BUTTON_ROLES])
     if "Cancel" in buttons:
         raise TestFailure(f"the prompt's buttons are English: {buttons}")
-    session.type("Ann")
-    player.key("Return", tr("Prompts", " Second Player's Name"))
-    session.type("Bob")
-    player.key("Return", said("Board"))
+    player.answer("Ann", asked(PROMPTS.second_name))
+    player.answer("Bob", said("Board"))
 
     # Column 4 filled, and one press more: the turn stays.
     movers = [ann, bob]
@@ -90,7 +64,8 @@ def play(session, accessibility, tr):
         player.key("4", placed(movers[(row - 1) % 2], 4, row, movers[row % 2]))
     player.key("4", said("Column %1 is full. %2, still to move.", 4, bob))
     player.key("Left", said("Column %1: empty", 3))
-    player.key("Right", full_column(4, [red, blue, red, blue, red]))
+    red_disc, blue_disc = colours("a disc in a column")
+    player.key("Right", full_column(4, [red_disc, blue_disc, red_disc, blue_disc, red_disc]))
     # Blue in column 1, red across the bottom row to a win.
     player.key("1", placed(bob, 1, 1, ann))
     for column in (2, 3):
@@ -104,15 +79,12 @@ def play(session, accessibility, tr):
     player.key("t", win)
     accessibility.expect_everything_named()
 
-    # New players, brought by the language's own yes-letter.
-    player.key("ctrl+n", tr("Prompts", " New players? [enter y for YES  &  n for NO]"))
-    session.type(tr("Prompts", "y"))
-    player.key("Return", tr("Prompts", " First Player's First Name"))
-    session.type("Cy")
-    player.key("Return", tr("Prompts", " Second Player's First Name"))
-    session.type("Di")
-    player.key("Return", said("Board"))
-    player.key("t", said("%1, to move.", side(red, "Cy")))
+    # New players, brought by the language's own yes-answer.
+    player.key("ctrl+n", asked(PROMPTS.new_players))
+    player.answer(asked(PROMPTS.yes).split()[0], asked(PROMPTS.first_first_name))
+    player.answer("Cy", asked(PROMPTS.second_first_name))
+    player.answer("Di", said("Board"))
+    player.key("t", said("%1, to move.", side(red_player, "Cy")))
 
     # A window's words are read as sentences, closed where they lack a mark.
     def sentences(*lines):
@@ -126,19 +98,17 @@ def play(session, accessibility, tr):
     player.key("ctrl+q", sentences("Thank you for playing Tavrin Dropline!",
                                    "Visit us at tavrin-dropline.example.org",
                                    "More games are on their way.", "Exit"))
-    session.keys("Return")
+    desktop.keys("Return")
 
 
-def main():
-    if len(sys.argv) != 3:
-        sys.exit(__doc__.splitlines()[-1])
-    locale, binary = sys.argv[1:]
+def play_in(locale, binary):
     tr = Translation(locale)
     # The desktop's language by LANG alone.
-    run(lambda session, accessibility: play(session, accessibility, tr), binary,
-        LANG=locale, LANGUAGE="", LC_ALL="", LC_MESSAGES="")
-    print(f"Orca play in {locale}: passed")
+    orca.play(lambda desktop, accessibility: play(desktop, accessibility, tr), binary,
+              LANG=locale, LANGUAGE="", LC_ALL="", LC_MESSAGES="")
 
 
 if __name__ == "__main__":
-    main()
+    runner.main(play_in, "orca_translated.py LOCALE PATH-TO-tavrin-dropline "
+                "(LOCALE such as fr_FR.UTF-8)", arguments=(2,),
+                missing=lambda locale, binary: orca.missing())

@@ -7,26 +7,22 @@ connection is logged: which windows it has, with their titles, which of them
 the desktop gives the keyboard focus and the pointer, and where the desktop
 places each popup. Where a desktop says itself where its windows lie (KWin's
 scripting) or shows them (mutter's screen cast), the test reads that too.
-Everything started here, and whatever it starts in turn, is ended on the way
-out."""
+Play drives the game there and checks what a player sees."""
 
-import ctypes
 import os
 import re
 import shutil
 import signal
 import subprocess
-import tempfile
-import time
 
-from orca_session import LogLines, TestFailure, poll
-
-_PR_SET_PDEATHSIG = 1
-_PR_SET_CHILD_SUBREAPER = 36
-_libc = ctypes.CDLL(None, use_errno=True)
+from . import design
+from .design import TITLES
+from .processes import (LogLines, Processes, TestFailure, library_present, missing_programs,
+                        poll)
 
 # The virtual screen of every desktop here.
 SCREEN = (1280, 800)
+PICTURE = tuple(design.MAIN.size)  # the main picture, the main window's client area
 
 # Keys by their Linux (evdev) codes, as KWin's and mutter's input take them.
 KEYS = {"Escape": 1, "Return": 28, "space": 57, "F1": 59, "Shift": 42, "Control": 29,
@@ -35,16 +31,6 @@ KEYS.update({letter: code for row, first in (("qwertyuiop", 16), ("asdfghjkl", 3
                                                ("zxcvbnm", 44))
              for code, letter in enumerate(row, first)})
 BUTTON_LEFT = 0x110
-
-
-def _die_with_parent():
-    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
-
-
-def library_present(path):
-    """Whether /usr/lib/ARCH/`path` exists for some architecture."""
-    return any(os.path.exists(os.path.join("/usr/lib", arch, path))
-               for arch in os.listdir("/usr/lib") if arch.endswith("-linux-gnu"))
 
 
 class Window:
@@ -158,7 +144,7 @@ class ProtocolLog:
         return self._pointer if self._pointer and not self._pointer.gone else None
 
 
-class Desktop:
+class Desktop(Processes):
     """A headless compositor in a folder of its own; the game and the
     test's tools are its clients."""
 
@@ -166,96 +152,40 @@ class Desktop:
     tools = ()  # the programs it needs
 
     def __init__(self):
-        self.dir = tempfile.mkdtemp(prefix=f"dropline-{self.name}-")
+        super().__init__(f"dropline-{self.name}-")
         os.chmod(self.dir, 0o755)
-        self.runtime = os.path.join(self.dir, "runtime")
+        self.runtime = self.path("runtime")
         os.mkdir(self.runtime, 0o700)
         self.display = "wayland-dropline"
         self.env = {"PATH": "/usr/sbin:/usr/bin:/sbin:/bin", "LANG": "C.UTF-8",
                     "HOME": self.dir, "XDG_RUNTIME_DIR": self.runtime}
-        self._started = []
 
     @classmethod
     def missing(cls):
-        """What is missing to run this desktop here."""
-        return [tool for tool in cls.tools if not shutil.which(tool)]
-
-    def spawn(self, argv, log=None, stop=signal.SIGTERM, **kwargs):
-        """Starts a program that ends with the test, by the signal `stop`;
-        its output goes to the file `log` in the desktop's folder."""
-        output = open(os.path.join(self.dir, log), "wb") if log else subprocess.DEVNULL
-        try:
-            process = subprocess.Popen(argv, stdout=output, stderr=subprocess.STDOUT,
-                                       preexec_fn=_die_with_parent, **kwargs)
-        finally:
-            if log:
-                output.close()
-        self._started.append((process, stop))
-        return process
-
-    def log(self, name):
-        """The file `name` of the desktop's folder, as text."""
-        try:
-            with open(os.path.join(self.dir, name), errors="replace") as text:
-                return text.read()
-        except FileNotFoundError:
-            return ""
-
-    def __enter__(self):
-        # What the compositor and the bus start outlive their parents; as a
-        # subreaper this process inherits them and can end them.
-        _libc.prctl(_PR_SET_CHILD_SUBREAPER, 1)
-        try:
-            self.start()
-        except BaseException:
-            self.__exit__(None, None, None)
-            raise
-        return self
-
-    def __exit__(self, *exc):
-        for process, stop in reversed(self._started):
-            if process.poll() is None:
-                process.send_signal(stop)
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
-        _end_orphans()
-        shutil.rmtree(self.dir, ignore_errors=True)
-        return False
-
-    def start_bus(self):
-        read_end, write_end = os.pipe()
-        self.spawn(["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}",
-                    f"--address=unix:path={self.dir}/bus"], pass_fds=(write_end,), env=self.env)
-        os.close(write_end)
-        with os.fdopen(read_end) as answer:
-            self.env["DBUS_SESSION_BUS_ADDRESS"] = answer.readline().strip()
+        """What is missing to run this desktop and the game on it here."""
+        missing = missing_programs(*cls.tools)
+        if not library_present("qt6/plugins/platforms/libqwayland-generic.so"):
+            missing.append("qt6-wayland")
+        return missing
 
     def wait_for_display(self, compositor):
         def listening():
             if compositor.poll() is not None:
-                raise TestFailure(f"{self.name} ended at start-up:\n"
-                                  f"{self.log(self.name + '.log')[-3000:]}")
+                raise TestFailure(f"{self.name} ended at start-up")
             return os.path.exists(os.path.join(self.runtime, self.display))
         poll(f"{self.name} to listen", listening, timeout=30)
 
-    def game_env(self):
-        """What the game runs with: the desktop alone (no session bus, no X
+    def start_game(self, binary):
+        """The game, run with the desktop alone (no session bus, no X
         server to fall back to), no sound server, the sanitizers' options of
         a sanitized build, and its Wayland connection logged."""
-        env = {name: value for name, value in self.env.items()
-               if name != "DBUS_SESSION_BUS_ADDRESS"}
-        env.update(WAYLAND_DISPLAY=self.display, QT_QPA_PLATFORM="wayland", WAYLAND_DEBUG="1",
+        env = dict(DBUS_SESSION_BUS_ADDRESS=None, WAYLAND_DISPLAY=self.display,
+                   QT_QPA_PLATFORM="wayland", WAYLAND_DEBUG="1",
                    PULSE_SERVER=f"unix:{self.dir}/no-sound-server")
         for option in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
             if option in os.environ:
                 env[option] = os.environ[option]
-        return env
-
-    def start_game(self, binary):
-        return self.spawn([binary], log="game.log", env=self.game_env())
+        return self.spawn([binary], log="game.log", env=env)
 
     # The player's hands.
     def press(self, *keys):
@@ -293,34 +223,6 @@ class Desktop:
         return None
 
 
-def _end_orphans(bound=5.0):
-    """Ends and reaps every process handed over to this one: asked to end at
-    once, killed after `bound` s."""
-    start = time.monotonic()
-    sent = set()
-    me = str(os.getpid())
-    while True:
-        try:
-            while os.waitpid(-1, os.WNOHANG)[0]:
-                pass
-        except ChildProcessError:
-            return  # none left
-        elapsed = time.monotonic() - start
-        for after, signum in ((0, signal.SIGTERM), (bound, signal.SIGKILL)):
-            if elapsed >= after and signum not in sent:
-                sent.add(signum)
-                for entry in filter(str.isdigit, os.listdir("/proc")):
-                    try:
-                        with open(f"/proc/{entry}/stat") as stat:
-                            if stat.read().rsplit(")", 1)[1].split()[1] == me:
-                                os.kill(int(entry), signum)
-                    except (OSError, IndexError):
-                        pass
-        if elapsed > bound + 2:
-            raise TestFailure("processes left over that would not end")
-        time.sleep(0.02)
-
-
 class Mutter(Desktop):
     """GNOME's compositor, headless, on a virtual monitor. Keys and the
     pointer through its remote-desktop service; the screen through a screen
@@ -343,13 +245,13 @@ class Mutter(Desktop):
 
     def start(self):
         self.start_bus()
-        self.spawn(["pipewire"], log="pipewire.log", env=self.env)
-        self.spawn(["wireplumber"], log="wireplumber.log", env=self.env)
+        self.spawn(["pipewire"], log="pipewire.log")
+        self.spawn(["wireplumber"], log="wireplumber.log")
         # Measured on mutter 43: SIGTERM leaves it running, SIGINT ends it.
         compositor = self.spawn(
             ["mutter", "--headless", "--wayland", "--no-x11", "--virtual-monitor",
              f"{SCREEN[0]}x{SCREEN[1]}", f"--wayland-display={self.display}"],
-            log="mutter.log", stop=signal.SIGINT, env=self.env)
+            log="mutter.log", stop=signal.SIGINT)
         self.wait_for_display(compositor)
         self._start_remote_desktop()
 
@@ -402,10 +304,9 @@ class Mutter(Desktop):
 
     def screenshot(self):
         path = os.path.join(self.dir, "screen.rgb")
-        subprocess.run(["gst-launch-1.0", "-q", "pipewiresrc", f"path={self._node}",
-                        "num-buffers=1", "!", "videoconvert", "!", "video/x-raw,format=RGB", "!",
-                        "filesink", f"location={path}"],
-                       env=self.env, check=True, timeout=30, stdout=subprocess.DEVNULL)
+        self.run("gst-launch-1.0", "-q", "pipewiresrc", f"path={self._node}", "num-buffers=1",
+                 "!", "videoconvert", "!", "video/x-raw,format=RGB", "!", "filesink",
+                 f"location={path}", timeout=30)
         with open(path, "rb") as raw:
             data = raw.read()
         row = SCREEN[0] * 3
@@ -422,11 +323,11 @@ class KWin(Desktop):
     name = "kwin"
     tools = ("kwin_wayland", "dbus-daemon", "dbus-send")
 
-    def __init__(self, input_client, env=None):
+    def __init__(self, input_client, **env):
         """`env`: more of the desktop's environment (its keymap, its language),
         which the compositor and the game both get."""
         super().__init__()
-        self.env.update(env or {})
+        self.env.update(env)
         self._input_client = input_client
         self._scripts = 0
 
@@ -439,18 +340,15 @@ class KWin(Desktop):
         kwin = os.path.join(self.dir, "bin", "kwin_wayland")
         shutil.copy(shutil.which("kwin_wayland"), kwin)
         # KWin 5 runs without Plasma's activities only when told.
-        usage = subprocess.run([kwin, "--help"], capture_output=True, text=True, env=self.env)
-        activities = ["--no-kactivities"] if "--no-kactivities" in usage.stdout else []
+        activities = ["--no-kactivities"] if "--no-kactivities" in self.run(kwin, "--help") else []
         compositor = self.spawn(
             [kwin, "--virtual", "--width", str(SCREEN[0]), "--height", str(SCREEN[1]),
              "--socket", self.display, "--no-lockscreen", "--no-global-shortcuts", *activities],
-            log="kwin.log",
-            env=dict(self.env, KWIN_WAYLAND_NO_PERMISSION_CHECKS="1", QT_LOGGING_RULES="js=true"))
+            log="kwin.log", env=dict(KWIN_WAYLAND_NO_PERMISSION_CHECKS="1", QT_LOGGING_RULES="js=true"))
         self.wait_for_display(compositor)
-        self._input = subprocess.Popen(
-            [self._input_client], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
-            env=dict(self.env, WAYLAND_DISPLAY=self.display), preexec_fn=_die_with_parent)
-        self._started.append((self._input, signal.SIGTERM))
+        self._input = self.spawn([self._input_client], stdin=subprocess.PIPE,
+                                 stdout=subprocess.PIPE, text=True,
+                                 env=dict(WAYLAND_DISPLAY=self.display))
         if self._input.stdout.readline().strip() != "ready":
             raise TestFailure("KWin's fake input refused the test")
 
@@ -503,9 +401,230 @@ print("{tag}|end");
         return frames
 
     def _kwin(self, path, method, *arguments):
-        return subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin",
-                               path, method, *arguments], env=self.env, check=True,
-                              capture_output=True, text=True, timeout=10).stdout
+        return self.run("dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", path,
+                        method, *arguments, timeout=10)
+
+
+def changes(before, after):
+    """Where two screenshots differ: the pixels (x, y) whose colour changed.
+    The background of mutter's screen cast differs slightly from one frame
+    to the next."""
+    return [(x // 3, y) for y, (old, new) in enumerate(zip(before, after)) if old != new
+            for x, (a, b) in enumerate(zip(old, new)) if abs(a - b) > 32]
+
+
+def beside(a, b):
+    """Whether rectangles (x, y, width, height) a and b touch left and right
+    of each other, side by side, without overlapping."""
+    touching = a[0] + a[2] == b[0] or b[0] + b[2] == a[0]
+    return touching and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+
+
+def find_field(screen, size):
+    """The top-left corner of the first place on the screen, from the top,
+    that a rectangle of `size` covers with its corners of one colour, where
+    the pixels left of and above it are of others: a picture of that size on
+    a plain field, whatever its colour."""
+    width, height = size
+    for y in range(1, len(screen) - height + 1):
+        above, top, bottom = screen[y - 1], screen[y], screen[y + height - 1]
+        for x in range(3, len(top) - 3 * width + 3, 3):
+            colour = top[x:x + 3]
+            if above[x:x + 3] == colour or top[x - 3:x] == colour:
+                continue
+            right = x + 3 * (width - 1)
+            # Ten pixels alike at each corner's row: a field, not noise.
+            if (top[x:x + 30] == bottom[x:x + 30] == colour * 10
+                    and top[right:right + 3] == bottom[right:right + 3] == colour):
+                return x // 3, y
+    return None
+
+
+class Play:
+    """The game on a desktop, played by keys and clicks, as the game's
+    Wayland connection shows it."""
+
+    def __init__(self, desktop, game):
+        self.desktop = desktop
+        self.game = game
+        self.log = ProtocolLog(os.path.join(desktop.dir, "game.log"))
+        self.main = None
+        self.picture = None  # the main picture's top-left corner on the screen
+        self.about_corner = None  # the about window's top-left corner there
+        self.counted = 0  # the presses and clicks the board has counted
+
+    def start(self, names_title=TITLES.names):
+        """Waits for the main window, whose first activation (the desktop
+        activates a new window) asks for the names, and types them into the
+        prompts titled `names_title`."""
+        self.main = self.window(TITLES.main)
+        for name in ("Ann", "Bob"):
+            prompt = self.window(names_title, focused=True)
+            self.desktop.type(name)
+            self.desktop.press("Return")
+            self.gone(prompt)
+        self.window(TITLES.main, focused=True)
+
+    def draw(self, key):
+        """The press of `key` that must make the draw, and none before it:
+        the draw's message, closed by Return."""
+        if self.log.shown("toplevel", TITLES.message):
+            raise TestFailure("the draw came early: a key or click counted that should not have")
+        self.drop(key)
+        message = self.window(TITLES.message, focused=True)
+        self.desktop.press("Return")
+        self.gone(message)
+        # Keys typed before the desktop gives the focus back would go nowhere.
+        self.window(TITLES.main, focused=True)
+
+    def window(self, title, focused=False):
+        """Waits for the window titled `title` (with the keyboard focus)."""
+        def found():
+            if self.game.poll() is not None:
+                raise TestFailure(f"the game ended with status {self.game.returncode}")
+            windows = self.log.shown("toplevel", title)
+            if not windows or (focused and self.log.focus() is not windows[-1]):
+                return None
+            return windows[-1]
+        return poll(f"{'the focused ' if focused else ''}window {title.strip()!r}", found)
+
+    def gone(self, window):
+        poll(f"{window} to close", lambda: self.log.closed(window))
+
+    def about(self):
+        """The about window shown now, if any: a popup of the main window."""
+        popups = [popup for popup in self.log.shown("popup") if popup.parent is self.main]
+        return popups[-1] if popups else None
+
+    def drop(self, *keys):
+        self.desktop.press(*keys)
+        self.counted += len(keys)
+
+    def click(self, window, x, y):
+        """Clicks at x, y on the screen, once the pointer is over `window`: a
+        desktop may take a button pressed right after a move before the move
+        (mutter 43 does)."""
+        self.desktop.move(x, y)
+        poll(f"the pointer over {window}", lambda: self.log.pointer() is window)
+        self.desktop.button(True)
+        self.desktop.button(False)
+
+    def click_column_1(self):
+        x, y = design.centre(design.MAIN.columns[0])
+        self.click(self.main, self.picture[0] + x, self.picture[1] + y)
+        self.counted += 1
+
+    def find_picture(self):
+        """Where the main picture lies on the screen: from the desktop's word
+        on the main window's frame (KWin draws none here), or where the
+        picture's plain field is seen (mutter)."""
+        frames = self.desktop.frames()
+        if frames is not None:
+            x, y, width, height = dict(frames)[TITLES.main.strip()]
+            return x + width - PICTURE[0], y + height - PICTURE[1]
+        corner = find_field(self.still_screen(), PICTURE)
+        if corner is None:
+            raise TestFailure("the main picture is nowhere on the screen")
+        return corner
+
+    def still_screen(self):
+        """The screen once the game has drawn what it had to: two
+        screenshots in a row alike. None where the screen cannot be seen."""
+        shots = [self.desktop.screenshot()]
+        if shots[0] is None:
+            return None
+
+        def alike():
+            shots.append(self.desktop.screenshot())
+            return not changes(*shots[-2:]) and shots[-1]
+        return poll("the screen to stay still", alike)
+
+    def open_about(self):
+        """Opens the about window with F1 and checks it: beside the main
+        window, and taking the keys (the key 1 drops no disc)."""
+        before = self.still_screen()
+        self.desktop.press("F1")
+        about = poll("the about window", lambda: (about := self.about()) and about.place and about)
+        self.check_beside(about, before)
+        self.desktop.press("1")
+        return about
+
+    def check_beside(self, about, before):
+        # Where the desktop placed it, as it told the game: relative to the
+        # main window's window geometry, its frame when the game draws one.
+        main = (0, 0, *self.main.geometry[2:])
+        if about.dismissed:
+            raise TestFailure("the desktop closed the about window")
+        if not beside(about.place, main):
+            raise TestFailure(f"the about window at {about.place} is not beside the main "
+                              f"window at {main}")
+        print(f"ok: the desktop placed the about window at {about.place}, "
+              f"beside the main window at {main}")
+        if self.desktop.frames() is not None:
+            # The desktop lists the popup once the game has drawn it.
+            self.about_corner = poll("the desktop to show the about window",
+                                     lambda: self.check_frames_beside(about))
+        if before is not None:
+            self.about_corner = self.check_seen_beside(before, self.still_screen())
+
+    def check_frames_beside(self, about):
+        """Where the desktop says the windows lie: the about window's frame
+        beside the main window's. Returns the about window's top-left corner,
+        or None while the desktop does not show it."""
+        frames = self.desktop.frames()
+        main = dict(frames)[TITLES.main.strip()]
+        popup = [frame for title, frame in frames if title == "" and frame[2:] == about.place[2:]]
+        if not popup:
+            return None
+        if len(popup) != 1 or not beside(popup[0], main):
+            raise TestFailure(f"the desktop's windows: {frames}")
+        print(f"ok: the desktop shows the about window at {popup[0]}, "
+              f"beside the main window at {main}")
+        return popup[0][:2]
+
+    def check_seen_beside(self, before, after):
+        """On the screen: what changed as the about window opened lies beside
+        the main window's frame, and nothing over it. The frame's sides are
+        as wide as each other."""
+        changed = changes(before, after)
+        if not changed:
+            raise TestFailure("the about window is not seen on the screen")
+        xs, ys = [x for x, _ in changed], [y for _, y in changed]
+        seen = (min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1)
+        side = (self.main.geometry[2] - PICTURE[0]) // 2
+        frame_sides = (self.picture[0] - side, self.picture[1], PICTURE[0] + 2 * side, PICTURE[1])
+        if not beside(seen, frame_sides):
+            raise TestFailure(f"the about window is seen at {seen}, the main picture at "
+                              f"{self.picture} in a frame {side} px wide at its sides")
+        print(f"ok: the about window is seen at {seen}, beside the main window's frame "
+              f"{side} px right of the picture at {self.picture}")
+        return seen[:2]
+
+    def leave(self, q_key="q"):
+        """Ctrl+Q (`q_key` being where the layout puts Q) opens the farewell,
+        whose Return ends the game with exit status 0."""
+        self.desktop.press(f"Control+{q_key}")
+        farewell = self.window(TITLES.farewell, focused=True)
+        # Return ends the program at once, long before the farewell's 10 s
+        # timer. The process then gets time to finish (a sanitized build
+        # checks for leaks on the way out).
+        self.desktop.press("Return")
+        self.gone(farewell)
+        poll("the program to end after the farewell", lambda: self.game.poll() is not None,
+             timeout=30)
+        if self.game.returncode != 0:
+            raise TestFailure(f"exit status {self.game.returncode}")
 
 
 DESKTOPS = {"mutter": Mutter, "kwin": KWin}
+
+
+def missing(name, binary=None, input_client=""):
+    """What is missing to run the game on the desktop `name` here; KWin
+    needs the fake-input client, which the build makes where it can."""
+    if name not in DESKTOPS:
+        return [f"a desktop called {name!r} (mutter or kwin)"]
+    lacking = DESKTOPS[name].missing()
+    if name == "kwin" and not input_client:
+        lacking.append("the fake-input client (plasma-wayland-protocols, libwayland-dev)")
+    return lacking
