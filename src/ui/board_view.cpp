@@ -86,8 +86,14 @@ QRect BoardView::discArea(int column, int row) const {
 void BoardView::refresh() {
     setEnabled(game_.takesDiscs());
     reportChanges();
+    // Only the cells that changed are painted again, with a pixel around
+    // each disc: it lies on the nearest device pixel (see paintDiscs).
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (shown_[cell] != game_.cells()[cell]) {
+            update(discArea(cell % kColumns, cell / kColumns).adjusted(-1, -1, 1, 1));
+        }
+    }
     shown_ = game_.cells();
-    update();
 }
 
 void BoardView::pressColumn(int column) {
