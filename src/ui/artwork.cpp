@@ -76,6 +76,11 @@ QPixmap Artwork::pixmap(const QString &resource, qreal devicePixelRatio) {
     return *pictures.insert(key, render(svg, svg.defaultSize(), devicePixelRatio));
 }
 
+QPixmap Artwork::freshPixmap(const QString &resource, qreal devicePixelRatio) {
+    QSvgRenderer &svg = renderer(resource);
+    return render(svg, svg.defaultSize(), devicePixelRatio);
+}
+
 QIcon Artwork::icon(const QString &resource) {
     QIcon icon;
     QSvgRenderer &svg = renderer(resource);

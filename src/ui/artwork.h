@@ -18,8 +18,11 @@ public:
     // Where the picture has its element named `id`, in its logical pixels
     // (empty when it has no such element).
     static QRectF place(const QString &resource, const QString &id);
-    // The picture at its own size, rendered for the given device pixel ratio.
+    // The picture at its own size, rendered for the given device pixel ratio
+    // and kept for the next time.
     static QPixmap pixmap(const QString &resource, qreal devicePixelRatio);
+    // The same, rendered afresh for the caller to draw on, and not kept.
+    static QPixmap freshPixmap(const QString &resource, qreal devicePixelRatio);
     // A window icon drawn from the picture at the usual icon sizes.
     static QIcon icon(const QString &resource);
 };

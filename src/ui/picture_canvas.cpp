@@ -33,7 +33,7 @@ QSize PictureCanvas::sizeHint() const {
 
 const QPixmap &PictureCanvas::drawing(qreal devicePixelRatio) {
     if (drawing_.isNull() || drawing_.devicePixelRatio() != devicePixelRatio) {
-        drawing_ = Artwork::pixmap(picture_, devicePixelRatio);
+        drawing_ = Artwork::freshPixmap(picture_, devicePixelRatio);
         QPainter painter(&drawing_);
         paintWords(painter, picture_, words_);
     }
