@@ -191,7 +191,7 @@
     <message>
         <source>With a screen reader such as Orca, the game can be played with the keyboard alone, and the screen reader announces each move as it happens: who played into which column and row, who moves next, a full column, and the win.</source>
         <extracomment>Manual page (keep B&lt;...&gt;, I&lt;...&gt;, E&lt;gt&gt;, \(-E&lt;gt&gt; and @...@ as they are), paragraph</extracomment>
-        <translation>借助 Orca 等屏幕阅读器，只用键盘就能玩这个游戏，屏幕阅读器会在每一步发生时读出来：谁下在了哪一列哪一行、接下来轮到谁、某一列已满、谁获胜。</translation>
+        <translation>借助 Orca 等屏幕阅读器，只用键盘就能玩这个游戏，屏幕阅读器会在每一步发生时读出来：谁下在了哪一列第几层（从下往上数）、接下来轮到谁、某一列已满、谁获胜。</translation>
     </message>
     <message>
         <source>move from column to column and read out the column reached: its discs from the bottom up, then how many of its cells are free.</source>
@@ -450,17 +450,17 @@
     <message>
         <source>red disc, column %1, row %2</source>
         <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
-        <translation>红方棋子，第 %1 列，第 %2 行</translation>
+        <translation>红方棋子，第 %1 列，第 %2 层</translation>
     </message>
     <message>
         <source>blue disc, column %1, row %2</source>
         <extracomment>A disc on the board as a screen reader names it; rows count from the bottom.</extracomment>
-        <translation>蓝方棋子，第 %1 列，第 %2 行</translation>
+        <translation>蓝方棋子，第 %1 列，第 %2 层</translation>
     </message>
     <message>
         <source>%1: column %2, row %3.</source>
         <extracomment>Where a player&apos;s disc landed; rows count from the bottom.</extracomment>
-        <translation>%1：第 %2 列，第 %3 行。</translation>
+        <translation>%1：第 %2 列，第 %3 层。</translation>
     </message>
     <message>
         <source>%1, to move.</source>
