@@ -49,20 +49,19 @@ inline constexpr TwipsRect kAboutButton{360, 3240, 1815, 2655};
 inline constexpr TwipsRect kCloseBox{7440, 0, 375, 375};
 
 // The words drawn in the artwork.
-inline constexpr WordStyle kBigButtonWord{.pixelSize = 30,
-                                          .colour = QColor(0xFF, 0xFF, 0xFF),
-                                          .align = WordStyle::Align::Centre,
-                                          .shadow = QColor(0x8E, 0x90, 0xA6, 204),
-                                          .shadowOffset = QPointF(1.5, 1.5),
-                                          .outline = QColor(0x77, 0x79, 0x91),
-                                          .outlineWidth = 0.6};
-inline constexpr WordStyle kAboutButtonWord{.pixelSize = 28,
-                                            .colour = QColor(0xFF, 0xFF, 0xFF),
-                                            .align = WordStyle::Align::Centre,
-                                            .shadow = QColor(0x8E, 0x90, 0xA6, 204),
-                                            .shadowOffset = QPointF(1.5, 1.5),
-                                            .outline = QColor(0x77, 0x79, 0x91),
-                                            .outlineWidth = 0.56};
+// The big buttons' words: white, on a soft shadow, with a fine outline (a
+// fiftieth of their size).
+constexpr WordStyle bigButtonWord(int pixelSize) {
+    return {.pixelSize = pixelSize,
+            .colour = QColor(0xFF, 0xFF, 0xFF),
+            .align = WordStyle::Align::Centre,
+            .shadow = QColor(0x8E, 0x90, 0xA6, 204),
+            .shadowOffset = QPointF(1.5, 1.5),
+            .outline = QColor(0x77, 0x79, 0x91),
+            .outlineWidth = pixelSize / 50.0};
+}
+inline constexpr WordStyle kBigButtonWord = bigButtonWord(30);
+inline constexpr WordStyle kAboutButtonWord = bigButtonWord(28);
 inline constexpr WordStyle kRedScoreWord{.pixelSize = 11, .colour = QColor(0xFF, 0x00, 0x00)};
 inline constexpr WordStyle kBlueScoreWord{.pixelSize = 11, .colour = QColor(0x75, 0x78, 0xFF)};
 
