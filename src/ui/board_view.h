@@ -28,7 +28,6 @@ public:
     explicit BoardView(const Game &game, QWidget *parent = nullptr);
 
     const Game &game() const { return game_; }
-    const BoardGeometry &geometry() const { return geometry_; }
 
     // Shows the game as it is now, to the eye and to assistive technology.
     // Until then the board shows it as it was: a draw message stands over

@@ -19,7 +19,6 @@ public:
     PictureCanvas(const QString &picture, std::span<const DrawnWord> words, QColor background,
                   QWidget *parent = nullptr);
 
-    QString picture() const { return picture_; }
     std::span<const DrawnWord> words() const { return words_; }
     // The picture's own size.
     QSize sizeHint() const override;

@@ -130,9 +130,9 @@ QString discName(Colour colour, int column, int row) {
 }
 
 QString player(Colour colour, const QString &name) {
-    const QString colour_ = colourWord(kPlayerColours, colour);
+    const QString side = colourWord(kPlayerColours, colour);
     const QString shown = name.trimmed();
-    return shown.isEmpty() ? colour_ : phrase(kPlayer).arg(colour_, shown);
+    return shown.isEmpty() ? side : phrase(kPlayer).arg(side, shown);
 }
 
 QString placed(const Disc &disc, const QString &player) {
